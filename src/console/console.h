@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "console/input_source.h"
+#include "console/number_reader.h"
+#include "console/output.h"
+
+namespace zorpi {
+
+/// The screen and the keyboard of one session: buffered output, the number stream and the
+/// key source, which is the keyboard where there is one and the number stream otherwise.
+class Console {
+ public:
+  /// Reads from `input`, writes to `sink`; both must outlive the console.
+  Console(InputSource& input, OutputSink& sink)
+      : input_(input), output_(sink), numbers_(input, output_) {}
+
+  Output& output() { return output_; }
+  NumberReader& numbers() { return numbers_; }
+  /// Next key code 0..255, or kEndOfKeys; once the keys have ended, always kEndOfKeys.
+  int nextKey();
+  /// True once a key read has met the end of the keys; the session must then end at once.
+  bool keysEnded() const { return keysEnded_; }
+
+ private:
+  InputSource& input_;
+  Output output_;
+  NumberReader numbers_;
+  bool keysEnded_ = false;
+};
+
+/// Prints `text` unchanged.
+void printText(Console& console, std::string_view text);
+/// Prints `format` with its one "%g" replaced by `value` as printf would write it.
+void printValue(Console& console, std::string_view format, double value);
+/// Prints `format` with its one "%d" replaced by `value`.
+void printValue(Console& console, std::string_view format, std::int32_t value);
+/// Waits for one keystroke and returns its code without echo; kEndOfKeys once keys have ended.
+int readKey(Console& console);
+/// Reads a real into `field`; `field` keeps its value on text that is not a number or at end
+/// of input. Prints nothing. False only at end of input.
+bool readReal(Console& console, double& field);
+/// Reads an integer into `field`, as readReal does. False only at end of input.
+bool readInt(Console& console, std::int32_t& field);
+/// Prints `prompt` and reads an integer into `field` until it lies in lowest..highest.
+/// At end of input `field` gets back the value it had before the prompt began.
+void choicePrompt(Console& console, std::string_view prompt, std::int32_t& field,
+                  std::int32_t lowest, std::int32_t highest);
+/// Prints "weiter mit bel.Taste.." and reads a key: true (after printing "\n") to go on,
+/// false to abandon the listing on x or at the end of the keys (nothing more printed then).
+bool pageBreak(Console& console);
+
+}  // namespace zorpi

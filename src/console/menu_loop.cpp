@@ -1,0 +1,76 @@
+#include "console/menu_loop.h"
+
+#include "console/current_values.h"
+#include "console/entry_dialogues.h"
+#include "console/results_report.h"
+#include "model/connection_record.h"
+
+namespace zorpi {
+
+namespace {
+
+void printMenu(Console& console, const ConnectionRecord& record) {
+  const bool formFit = record.typ < Kegel;
+  printText(console, "\nWelle-Nabe Verb.,i Info\nF1 a Verbindungstyp\n");
+  if (formFit) {
+    printText(console, "F2 b Drehmoment\n");
+  }
+  printText(console, "F3 c Werkstoffwerte\n");
+  if (formFit) {
+    printText(console, "F4 d Beanspruchung\n");
+  }
+  printText(console, "F5 e Geometrie\nF6 w momentan def. Werte\nF7 g Compute\nF8 q Exit\n");
+}
+
+}  // namespace
+
+void showInfo(Console& console) {
+  printText(console,
+            "ZORPI berechnet Welle-Nabe Verbindungen,vereinfacht nach DIN 6892 und verwandten "
+            "Normen,ZORPI-Entwicklerteam,Dezember 2026\n"
+            "weiter mit bel.Taste..");
+  readKey(console);
+}
+
+int runMenuLoop(Console& console) {
+  ConnectionRecord record = createDefaultRecord();
+  for (;;) {
+    printMenu(console, record);
+    switch (readKey(console)) {
+      case kEndOfKeys:
+      case 'q':
+        return kQuitStatus;
+      case 'i':
+        showInfo(console);
+        break;
+      case 'a':
+        enterConnectionType(console, record);
+        break;
+      case 'b':
+        enterTorque(console, record);
+        break;
+      case 'c':
+        enterMaterialValues(console, record);
+        break;
+      case 'd':
+        enterLoadType(console, record);
+        break;
+      case 'e':
+        enterGeometry(console, record);
+        break;
+      case 'w':
+        showCurrentValues(console, record);
+        break;
+      case 'g':
+        showResults(console, record);
+        break;
+      default:
+        break;
+    }
+    if (console.keysEnded()) {
+      return kQuitStatus;
+    }
+  }
+}
+
+}  // namespace zorpi

@@ -1,0 +1,14 @@
+#include <unistd.h>
+
+#include "console/console.h"
+#include "console/menu_loop.h"
+#include "console/terminal_input.h"
+
+int main() {
+  zorpi::TerminalInput input;
+  zorpi::FdOutputSink screen(STDOUT_FILENO);
+  zorpi::Console console(input, screen);
+  const int status = zorpi::runMenuLoop(console);
+  console.output().flush();
+  return status;
+}
