@@ -18,6 +18,8 @@ void calcKegel(ConnectionRecord& r) {
   r.pIzul = 2 * r.ReI / (r.Sp * kSqrt3);
 }
 
-bool isSelfLocking(const ConnectionRecord& r) { return r.rho > r.alpha; }
+bool isSelfLocking(const ConnectionRecord& r) {
+  return r.rho > r.alpha;
+}
 
 }  // namespace zorpi

@@ -48,7 +48,9 @@ void printValue(Console& console, std::string_view format, std::int32_t value) {
   printFormatted(console, format, [value](std::string& out) { appendD(out, value); });
 }
 
-int readKey(Console& console) { return console.nextKey(); }
+int readKey(Console& console) {
+  return console.nextKey();
+}
 
 bool readReal(Console& console, double& field) {
   return console.numbers().readReal(field) != NumberRead::EndOfInput;

@@ -4,7 +4,9 @@ namespace zorpi {
 
 namespace {
 
-bool isFormFit(const ConnectionRecord& record) { return record.typ < Kegel; }
+bool isFormFit(const ConnectionRecord& record) {
+  return record.typ < Kegel;
+}
 
 void askReal(Console& console, const char* prompt, double& field) {
   printText(console, prompt);

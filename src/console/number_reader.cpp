@@ -77,9 +77,9 @@ void NumberReader::bufferWholeLine() {
 void NumberReader::dropLine() {
   bufferWholeLine();
   const void* lineEnd = std::memchr(buffer_.data() + pos_, '\n', buffer_.size() - pos_);
-  pos_ = lineEnd == nullptr ? buffer_.size()
-                            : static_cast<std::size_t>(static_cast<const char*>(lineEnd) -
-                                                       buffer_.data()) + 1;
+  pos_ = lineEnd == nullptr
+             ? buffer_.size()
+             : static_cast<std::size_t>(static_cast<const char*>(lineEnd) - buffer_.data()) + 1;
 }
 
 template <typename Parse>

@@ -20,7 +20,9 @@ void FdOutputSink::write(const char* data, std::size_t size) {
   }
 }
 
-Output::Output(OutputSink& sink) : sink_(sink) { pending_.reserve(kBlockSize + 4096); }
+Output::Output(OutputSink& sink) : sink_(sink) {
+  pending_.reserve(kBlockSize + 4096);
+}
 
 void Output::flush() {
   if (pending_.empty()) {

@@ -13,8 +13,8 @@ namespace {
 
 // Shared with the signal handlers, hence plain globals.
 int gTerminal = -1;
-struct termios gSaved;                       // the user's settings, valid while gKeyMode
-volatile std::sig_atomic_t gKeyMode = 0;     // a key read has the terminal in key mode
+struct termios gSaved;                        // the user's settings, valid while gKeyMode
+volatile std::sig_atomic_t gKeyMode = 0;      // a key read has the terminal in key mode
 volatile std::sig_atomic_t gStoppedByUs = 0;  // settings were handed back for a Ctrl-Z
 
 constexpr int kFatalSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE};
@@ -124,7 +124,9 @@ TerminalInput::~TerminalInput() {
   }
 }
 
-bool TerminalInput::hasKeyboard() const { return gTerminal >= 0; }
+bool TerminalInput::hasKeyboard() const {
+  return gTerminal >= 0;
+}
 
 int TerminalInput::readKeyboard(Output& output) {
   if (tcgetattr(gTerminal, &gSaved) != 0) {

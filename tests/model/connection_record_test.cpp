@@ -44,10 +44,12 @@ const RealField kRealFields[] = {
 };
 
 const IntField kIntFields[] = {
-    {"typ", &ConnectionRecord::typ, 5},       {"beanArt", &ConnectionRecord::beanArt, 0},
+    {"typ", &ConnectionRecord::typ, 5},
+    {"beanArt", &ConnectionRecord::beanArt, 0},
     {"polygonTyp", &ConnectionRecord::polygonTyp, 0},
     {"variante", &ConnectionRecord::variante, 0},
-    {"i", &ConnectionRecord::i, 0},           {"z", &ConnectionRecord::z, 0},
+    {"i", &ConnectionRecord::i, 0},
+    {"z", &ConnectionRecord::z, 0},
     {"m", &ConnectionRecord::m, 0},
 };
 

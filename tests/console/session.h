@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "console/console.h"
+#include "console/input_source.h"
+#include "console/menu_loop.h"
+
+namespace zorpi::testing {
+
+struct Session {
+  std::string screen;
+  int status;
+};
+
+// A person at a terminal: `keys` pressed one by one, `lines` typed for the number reads.
+// The screen holds only what the program printed (the terminal's echo of lines is not in it).
+inline Session typeAtTerminal(std::string keys, std::string lines) {
+  ScriptedInput input(std::move(keys), std::move(lines));
+  StringOutputSink sink;
+  Console console(input, sink);
+  const int status = runMenuLoop(console);
+  console.output().flush();
+  return {sink.text, status};
+}
+
+// No terminal: keys and numbers both from the script on standard input.
+inline Session runScript(std::string script) {
+  ScriptedInput input(std::move(script));
+  StringOutputSink sink;
+  Console console(input, sink);
+  const int status = runMenuLoop(console);
+  console.output().flush();
+  return {sink.text, status};
+}
+
+// The menu as the taper and the clamp show it, and as the form-fit types show it.
+inline const std::string kShortMenu =
+    "\nWelle-Nabe Verb.,i Info\nF1 a Verbindungstyp\nF3 c Werkstoffwerte\nF5 e Geometrie\n"
+    "F6 w momentan def. Werte\nF7 g Compute\nF8 q Exit\n";
+inline const std::string kFullMenu =
+    "\nWelle-Nabe Verb.,i Info\nF1 a Verbindungstyp\nF2 b Drehmoment\nF3 c Werkstoffwerte\n"
+    "F4 d Beanspruchung\nF5 e Geometrie\nF6 w momentan def. Werte\nF7 g Compute\nF8 q Exit\n";
+inline const std::string kTypeList =
+    "Verbindungstyp:\n1 Passfeder\n2 Keilwelle\n3 Zahnwelle\n4 Polygonverb.\n"
+    "5 Kegelverb. 1:X\n6 Klemmverb.\nTyp= ";
+inline const std::string kLoadList =
+    "Beanspruchungsart:\n1 einseitig,ruhend\n2 einseit.,leichte Stoesse\n"
+    "3 einseit.,starke Stoesse\n4 wechsel.,leichte Stoesse\n5 wechsel.,starke Stoesse\n"
+    "\nBean.art= ";
+inline const std::string kPageBreak = "weiter mit bel.Taste..";
+
+}  // namespace zorpi::testing
