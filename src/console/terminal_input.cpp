@@ -44,6 +44,17 @@ void installHandler(int signal, void (*handler)(int), int flags) {
   sigaction(signal, &action, nullptr);
 }
 
+// After a stop of our own the terminal holds the user's settings, perhaps changed meanwhile by
+// the shell or the user: take them as the ones to restore, and put the waiting read back into
+// key mode.
+void resumeKeyMode() {
+  if (gKeyMode && gStoppedByUs) {
+    tcgetattr(gTerminal, &gSaved);
+    gStoppedByUs = 0;
+    applyKeyMode();
+  }
+}
+
 void onStop(int) {
   const int savedErrno = errno;
   if (gKeyMode) {
@@ -58,18 +69,19 @@ void onStop(int) {
   sigprocmask(SIG_UNBLOCK, &stop, nullptr);
   std::raise(SIGTSTP);  // stops here until SIGCONT
   installHandler(SIGTSTP, onStop, SA_RESTART);
+  // Without a job-control shell above us (an orphaned process group) the kernel drops the
+  // stop and no SIGCONT comes: the read must still go on in key mode.
+  resumeKeyMode();
   errno = savedErrno;
 }
 
 void onContinue(int) {
   const int savedErrno = errno;
-  if (gKeyMode) {
-    // After our own stop the terminal holds the user's settings, perhaps changed meanwhile:
-    // take them as the ones to restore. After a stop we did not see, keep the saved ones.
-    if (gStoppedByUs) {
-      tcgetattr(gTerminal, &gSaved);
-      gStoppedByUs = 0;
-    }
+  if (gStoppedByUs) {
+    resumeKeyMode();
+  } else if (gKeyMode) {
+    // A stop we did not see (SIGSTOP): keep the saved settings, but the terminal may have
+    // been reset meanwhile.
     applyKeyMode();
   }
   errno = savedErrno;
@@ -133,6 +145,7 @@ int TerminalInput::readKeyboard(Output& output) {
     output.flush();
     return kEndOfKeys;
   }
+  gStoppedByUs = 0;
   gKeyMode = 1;
   applyKeyMode();
   // Flush only now, so a key typed the instant the prompt shows is not echoed.

@@ -1,0 +1,206 @@
+// The built program on a pseudo-terminal, typed at as a person would.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <csignal>
+#include <string>
+#include <vector>
+
+#include "console/session.h"
+#include "e2e/pty_session.h"
+
+namespace zorpi::testing {
+namespace {
+
+const std::string kMenuEnd = "F8 q Exit\n";
+
+bool inKeyMode(const struct termios& settings) {
+  return (settings.c_lflag & (ICANON | ECHO)) == 0;
+}
+
+bool exitedWith(int status, int code) {
+  return status >= 0 && WIFEXITED(status) && WEXITSTATUS(status) == code;
+}
+
+bool killedBy(int status, int signal) {
+  return status >= 0 && WIFSIGNALED(status) && WTERMSIG(status) == signal;
+}
+
+// One step of a session: what to type, then the text to wait for before the next step.
+struct Step {
+  std::string typed;
+  std::string awaited;
+};
+
+// Plays `steps`; false as soon as an awaited text is missing.
+bool play(PtySession& session, const std::vector<Step>& steps) {
+  for (const Step& step : steps) {
+    session.type(step.typed);
+    if (!session.waitFor(step.awaited)) {
+      ADD_FAILURE() << "no \"" << step.awaited << "\" after typing \"" << step.typed << "\"";
+      return false;
+    }
+  }
+  return true;
+}
+
+TEST(TerminalSession, KeysActAtOnceWithoutEchoAndTheScreenIsExact) {
+  PtySession session(ZORPI_PROGRAM, {});
+  ASSERT_TRUE(session.started());
+  const struct termios before = session.settings();
+  // The taper example with both page breaks, the info screen and the F1 key's three codes.
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(play(session, {{"g", kPageBreak},
+                             {" ", kPageBreak},
+                             {" ", kMenuEnd},
+                             {"i", kPageBreak},
+                             {"k", kMenuEnd},
+                             {"\x1bOP", kMenuEnd + kShortMenu + kShortMenu}}));
+  session.type("q");
+  EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
+  EXPECT_EQ(session.screen(), typeAtTerminal("g  ik\x1bOPq", "").screen);
+  EXPECT_TRUE(sameSettings(session.settings(), before));
+}
+
+TEST(TerminalSession, LinesAreTypedWithEchoAndKeysWithout) {
+  PtySession session(ZORPI_PROGRAM, {});
+  ASSERT_TRUE(session.started());
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(play(session, {{"a", "Typ= "}}));
+  session.type("1\n");
+  EXPECT_EQ(session.waitFor(kMenuEnd), "1\n" + kFullMenu);
+  session.type("b");
+  EXPECT_EQ(session.waitFor("T [Nm]= "), "Drehmoment:\nT [Nm]= ");
+  session.type("250 x\n");
+  EXPECT_EQ(session.waitFor(kMenuEnd), "250 x\n" + kFullMenu);
+  session.type("q");
+  EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
+}
+
+TEST(TerminalSession, KeysTypedAheadAreKept) {
+  PtySession session(ZORPI_PROGRAM, {});
+  ASSERT_TRUE(session.started());
+  // x arrives while w is still being read; TCSAFLUSH would throw it away and hang here.
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(play(session, {{"wx", kPageBreak + kShortMenu}}));
+  session.type("q");
+  EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
+  EXPECT_EQ(session.screen(), typeAtTerminal("wxq", "").screen);
+}
+
+TEST(TerminalSession, KeysComeFromTheTerminalWhenStandardInputIsRedirected) {
+  Launch launch;
+  launch.standardInput = "1\n250\n";
+  PtySession session(ZORPI_PROGRAM, launch);
+  ASSERT_TRUE(session.started());
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(play(session, {{"a", kMenuEnd}, {"b", kMenuEnd}, {"w", kPageBreak}}));
+  session.type("xq");
+  EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
+  EXPECT_EQ(session.screen(), typeAtTerminal("abwxq", "1\n250\n").screen);
+}
+
+struct Ending {
+  const char* name;
+  void (*act)(PtySession&);
+  bool (*expected)(int status);
+};
+
+// Names the case in gtest's messages instead of dumping its bytes.
+void PrintTo(const Ending& ending, std::ostream* out) {
+  *out << ending.name;
+}
+
+class TerminalEnding : public ::testing::TestWithParam<Ending> {};
+
+// Every way out while a key read has the terminal in key mode leaves the settings as found.
+TEST_P(TerminalEnding, RestoresTheSettings) {
+  PtySession session(ZORPI_PROGRAM, {});
+  ASSERT_TRUE(session.started());
+  const struct termios before = session.settings();
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(session.waitForSettings(inKeyMode));
+  GetParam().act(session);
+  const int status = session.waitForEnd();
+  EXPECT_TRUE(GetParam().expected(status)) << "wait status " << status;
+  EXPECT_TRUE(sameSettings(session.settings(), before));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtTheMenu, TerminalEnding,
+    ::testing::Values(Ending{"q", [](PtySession& s) { s.type("q"); },
+                             [](int status) { return exitedWith(status, kQuitStatus); }},
+                      Ending{"CtrlC", [](PtySession& s) { s.type("\x03"); },
+                             [](int status) { return killedBy(status, SIGINT); }},
+                      Ending{"CtrlBackslash", [](PtySession& s) { s.type("\x1c"); },
+                             [](int status) { return killedBy(status, SIGQUIT); }},
+                      Ending{"SIGTERM", [](PtySession& s) { s.sendSignal(SIGTERM); },
+                             [](int status) { return killedBy(status, SIGTERM); }},
+                      Ending{"SIGHUP", [](PtySession& s) { s.sendSignal(SIGHUP); },
+                             [](int status) { return killedBy(status, SIGHUP); }}),
+    [](const ::testing::TestParamInfo<Ending>& ending) { return std::string(ending.param.name); });
+
+TEST(TerminalSession, CtrlZHandsBackTheSettingsAndResumesTheKeyRead) {
+  PtySession session(ZORPI_PROGRAM, {});
+  ASSERT_TRUE(session.started());
+  const struct termios before = session.settings();
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(session.waitForSettings(inKeyMode));
+  session.type("\x1a");
+  ASSERT_TRUE(session.waitForStop());
+  EXPECT_TRUE(sameSettings(session.settings(), before));
+  // While stopped the user changes the settings; they are the ones to give back later.
+  struct termios changed = before;
+  changed.c_cc[VERASE] = 0x08;
+  changed.c_lflag &= static_cast<tcflag_t>(~ECHOCTL);
+  session.changeSettings(changed);
+  session.resumeInForeground();
+  ASSERT_TRUE(session.waitForSettings(inKeyMode));
+  session.type("w");
+  const std::string valuesScreen = typeAtTerminal("w", "").screen.substr(kShortMenu.size());
+  EXPECT_EQ(session.waitFor(kPageBreak), valuesScreen);
+  session.type("xq");
+  EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
+  EXPECT_TRUE(sameSettings(session.settings(), changed));
+}
+
+TEST(TerminalSession, CtrlZWithoutAJobControlShellGoesOnReadingKeys) {
+  Launch launch;
+  launch.seat = Seat::SessionLeader;
+  PtySession session(ZORPI_PROGRAM, launch);
+  ASSERT_TRUE(session.started());
+  const struct termios before = session.settings();
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(session.waitForSettings(inKeyMode));
+  // Marks the key-mode settings so the test sees when the handler has run: it hands back the
+  // settings saved before the read, the kernel drops the stop for an orphaned process group,
+  // and the handler must put the read back into key mode, now without the mark.
+  struct termios marked = session.settings();
+  marked.c_cc[VERASE] = 0x08;
+  session.changeSettings(marked);
+  session.type("\x1a");
+  ASSERT_TRUE(session.waitForSettings([&](const struct termios& now) {
+    return inKeyMode(now) && now.c_cc[VERASE] == before.c_cc[VERASE];
+  }));
+  ASSERT_TRUE(play(session, {{"w", kPageBreak}}));
+  session.type("xq");
+  EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
+  EXPECT_EQ(session.screen(), typeAtTerminal("wxq", "").screen);
+  EXPECT_TRUE(sameSettings(session.settings(), before));
+}
+
+TEST(TerminalSession, HangupWithSighupIgnoredEndsAsIfQWerePressed) {
+  Launch launch;
+  launch.seat = Seat::SessionLeader;
+  launch.ignoreHangup = true;
+  PtySession session(ZORPI_PROGRAM, launch);
+  ASSERT_TRUE(session.started());
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(session.waitForSettings(inKeyMode));
+  session.hangUp();
+  EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
+}
+
+}  // namespace
+}  // namespace zorpi::testing
