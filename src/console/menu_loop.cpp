@@ -32,45 +32,47 @@ void showInfo(Console& console) {
   readKey(console);
 }
 
+bool runMenuStep(Console& console, ConnectionRecord& record) {
+  printMenu(console, record);
+  switch (readKey(console)) {
+    case kEndOfKeys:
+    case 'q':
+      return false;
+    case 'i':
+      showInfo(console);
+      break;
+    case 'a':
+      enterConnectionType(console, record);
+      break;
+    case 'b':
+      enterTorque(console, record);
+      break;
+    case 'c':
+      enterMaterialValues(console, record);
+      break;
+    case 'd':
+      enterLoadType(console, record);
+      break;
+    case 'e':
+      enterGeometry(console, record);
+      break;
+    case 'w':
+      showCurrentValues(console, record);
+      break;
+    case 'g':
+      showResults(console, record);
+      break;
+    default:
+      break;
+  }
+  return !console.keysEnded();
+}
+
 int runMenuLoop(Console& console) {
   ConnectionRecord record = createDefaultRecord();
-  for (;;) {
-    printMenu(console, record);
-    switch (readKey(console)) {
-      case kEndOfKeys:
-      case 'q':
-        return kQuitStatus;
-      case 'i':
-        showInfo(console);
-        break;
-      case 'a':
-        enterConnectionType(console, record);
-        break;
-      case 'b':
-        enterTorque(console, record);
-        break;
-      case 'c':
-        enterMaterialValues(console, record);
-        break;
-      case 'd':
-        enterLoadType(console, record);
-        break;
-      case 'e':
-        enterGeometry(console, record);
-        break;
-      case 'w':
-        showCurrentValues(console, record);
-        break;
-      case 'g':
-        showResults(console, record);
-        break;
-      default:
-        break;
-    }
-    if (console.keysEnded()) {
-      return kQuitStatus;
-    }
+  while (runMenuStep(console, record)) {
   }
+  return kQuitStatus;
 }
 
 }  // namespace zorpi

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "console/console.h"
+#include "model/connection_record.h"
 
 namespace zorpi {
 
@@ -9,6 +10,10 @@ constexpr int kQuitStatus = 113;
 
 /// Key i: prints the banner and "weiter mit bel.Taste..", then waits for any key.
 void showInfo(Console& console);
+
+/// One pass of the menu loop on `record`: prints the menu, reads one key and runs its action
+/// to its end. False once the session must end: on q or when the keys have run out.
+bool runMenuStep(Console& console, ConnectionRecord& record);
 
 /// Creates the default record and runs the menu until q or the end of the keys; returns
 /// kQuitStatus. Output still pending is left in the console for the caller to flush.

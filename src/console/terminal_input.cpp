@@ -96,7 +96,7 @@ bool isIgnored(int signal) {
 void installHandlers() {
   for (const int signal : kFatalSignals) {
     if (!isIgnored(signal)) {
-      installHandler(signal, onFatalSignal, SA_RESETHAND);
+      installHandler(signal, onFatalSignal, static_cast<int>(SA_RESETHAND));
     }
   }
   if (!isIgnored(SIGTSTP)) {
