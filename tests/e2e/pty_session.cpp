@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utmp.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -112,8 +113,18 @@ PtySession::PtySession(const std::string& program, const Launch& launch) : seat_
       (pipe2(reportPipe, O_CLOEXEC) != 0 || pipe2(commandPipe, O_CLOEXEC) != 0)) {
     return;
   }
-  leaderPid_ = forkpty(&master_, nullptr, nullptr, nullptr);
+  // openpty, then fork and login_tty, is forkpty with a look at the settings in between:
+  // what the terminal held before the program could touch it.
+  if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) {
+    return;
+  }
+  tcgetattr(slave_, &initial_);
+  leaderPid_ = fork();
   if (leaderPid_ == 0) {
+    close(master_);
+    if (login_tty(slave_) != 0) {
+      _exit(126);
+    }
     if (launch.standardInput) {
       redirectInput(*launch.standardInput);
     }
@@ -134,7 +145,7 @@ PtySession::PtySession(const std::string& program, const Launch& launch) : seat_
     return;
   }
   fcntl(master_, F_SETFD, FD_CLOEXEC);
-  slave_ = open(ptsname(master_), O_RDWR | O_NOCTTY | O_CLOEXEC);
+  fcntl(slave_, F_SETFD, FD_CLOEXEC);
   if (seat_ == Seat::SessionLeader) {
     programPid_ = leaderPid_;
     return;

@@ -37,7 +37,8 @@ struct Launch {
 /// keys written to the terminal, the screen read back. Every wait ends after `kPatience`.
 class PtySession {
  public:
-  /// Starts `program` on a new pseudo-terminal in line mode with echo; `started()` tells.
+  /// Starts `program` on a new pseudo-terminal in line mode with echo (openpty, fork,
+  /// login_tty: forkpty's steps); `started()` tells.
   PtySession(const std::string& program, const Launch& launch);
   /// Kills what is still running and closes the terminal.
   ~PtySession();
@@ -53,6 +54,8 @@ class PtySession {
   const std::string& screen() const { return screen_; }
   /// Types `keys` on the keyboard at once, as fast typing would.
   void type(const std::string& keys);
+  /// The terminal's settings before the program started.
+  const struct termios& initialSettings() const { return initial_; }
   /// The terminal's settings now, read from its slave side.
   struct termios settings() const;
   /// Changes the terminal's settings, as another program on it would.
@@ -86,6 +89,7 @@ class PtySession {
   int reports_ = -1;       // shell -> test: program pid, stops, end
   int commands_ = -1;      // test -> shell: continue
   Seat seat_;
+  struct termios initial_ {};
   std::string screen_;
   std::size_t mark_ = 0;
   std::string reportBytes_;
