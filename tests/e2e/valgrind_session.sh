@@ -12,7 +12,7 @@ while [ $i -lt 200 ]; do
   printf "$cycle"
   i=$((i + 1))
 done | setsid -w "$valgrind" -q --error-exitcode=99 --leak-check=full --show-leak-kinds=all \
-  --errors-for-leak-kinds=all "$program" > /dev/null
+  --errors-for-leak-kinds=all --suppressions="$(dirname "$0")/valgrind.supp" "$program" > /dev/null
 status=$?
 if [ $status -ne 113 ]; then
   echo "expected status 113, got $status" >&2
