@@ -1,0 +1,53 @@
+#!/bin/sh
+# Installs the build tree, packs the Debian package, and uses both as a newcomer would: the
+# installed and the unpacked program run the taper example with no terminal, and a small
+# project of someone else's builds against the installed library.
+# Usage: check_package.sh BUILD_DIR SOURCE_DIR
+set -eu
+build=$1
+source=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The taper example without a terminal; its figures must be the program's.
+taper() {
+  status=0
+  out=$(printf 'g\n \n \nq\n' | setsid -w "$1") || status=$?
+  [ "$status" -eq 113 ] || fail "$1 ended with $status, not 113"
+  for figure in 'rho  = 6.2773 [Grad]' 'TV   = 1863.9 [Nm]' 'p    = 48.2743 [N/mm2]' \
+                'pzul = 150 [N/mm2]'; do
+    printf '%s\n' "$out" | grep -qxF "$figure" || fail "$1: no \"$figure\""
+  done
+}
+
+cmake --install "$build" --prefix "$work/prefix" > /dev/null
+for file in bin/zorpi share/man/man1/zorpi.1 share/doc/zorpi/README.md \
+            share/doc/zorpi/copyright include/zorpi/model/connection_record.h \
+            include/zorpi/calc/kegel.h include/zorpi/calc/klemm.h \
+            include/zorpi/calc/form_fit.h include/zorpi/calc/allowable_pressure.h \
+            lib/libzorpi_calc.a lib/cmake/zorpi/zorpiConfig.cmake; do
+  [ -f "$work/prefix/$file" ] || fail "not installed: $file"
+done
+[ ! -e "$work/prefix/include/zorpi/console" ] || fail "console headers installed"
+warnings=$(groff -ww -z -man "$work/prefix/share/man/man1/zorpi.1" 2>&1)
+[ -z "$warnings" ] || fail "groff: $warnings"
+taper "$work/prefix/bin/zorpi"
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg" > /dev/null
+deb=$(ls "$work"/pkg/zorpi_*_*.deb) || fail "no zorpi_<version>_<arch>.deb"
+contents=$(dpkg-deb -c "$deb")
+for file in ./usr/bin/zorpi ./usr/share/man/man1/zorpi.1.gz ./usr/share/doc/zorpi/README.md \
+            ./usr/share/doc/zorpi/copyright; do
+  printf '%s\n' "$contents" | grep -q " $file\$" || fail "not in the package: $file"
+done
+printf '%s\n' "$contents" | grep -q '/include/' && fail "headers in the package"
+dpkg-deb -f "$deb" Depends | grep -q 'libc6' || fail "no computed dependency on libc6"
+dpkg-deb -x "$deb" "$work/root"
+taper "$work/root/usr/bin/zorpi"
+
+cmake -S "$source/tests/package/consumer" -B "$work/consumer" \
+  -DCMAKE_PREFIX_PATH="$work/prefix" > /dev/null
+cmake --build "$work/consumer" > /dev/null
+[ "$("$work/consumer/consumer")" = "p = 48.2743" ] || fail "consumer: $("$work/consumer/consumer")"
+echo "install, package and consumer: all as expected"
