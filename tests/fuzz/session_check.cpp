@@ -42,10 +42,14 @@ std::string selectorFault(const ConnectionRecord& r) {
 }  // namespace
 
 std::string checkSession(std::string_view script) {
+  ConnectionRecord record = createDefaultRecord();
+  return checkSession(script, record);
+}
+
+std::string checkSession(std::string_view script, ConnectionRecord& record) {
   ScriptedInput input{std::string(script)};
   AsciiCheckingSink sink;
   Console console(input, sink);
-  ConnectionRecord record = createDefaultRecord();
   // Every pass reads one key, and every key is a byte of the script: more passes than
   // bytes means the loop runs without reading.
   for (std::size_t passes = 0;; ++passes) {
