@@ -13,6 +13,7 @@ Kegelverbindung 1:X und Klemmverbindung. From a single-key console menu the desi
 torque, material values, kind of loading and geometry; ZORPI prints the mean surface
 pressure p beside the allowable pressure pzul, and for the taper and the clamp also the
 friction and cone angles, forces, the transmittable torque and stresses.")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -26,11 +26,11 @@ void printFormatted(Console& console, std::string_view format, AppendValue appen
 
 }  // namespace
 
-int Console::nextKey() {
+int Console::readKey() {
   if (keysEnded_) {
     return kEndOfKeys;
   }
-  const int key = input_.hasKeyboard() ? input_.readKeyboard(output_) : numbers_.readKey();
+  const int key = input_.hasKeyboard() ? input_.readKey(output_) : typed_.readKey();
   keysEnded_ = key == kEndOfKeys;
   return key;
 }
@@ -49,15 +49,15 @@ void printValue(Console& console, std::string_view format, std::int32_t value) {
 }
 
 int readKey(Console& console) {
-  return console.nextKey();
+  return console.readKey();
 }
 
 bool readReal(Console& console, double& field) {
-  return console.numbers().readReal(field) != NumberRead::EndOfInput;
+  return console.typed().readReal(field) != NumberRead::EndOfInput;
 }
 
 bool readInt(Console& console, std::int32_t& field) {
-  return console.numbers().readInt(field) != NumberRead::EndOfInput;
+  return console.typed().readInt(field) != NumberRead::EndOfInput;
 }
 
 void choicePrompt(Console& console, std::string_view prompt, std::int32_t& field,

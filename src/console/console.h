@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "console/input_source.h"
-#include "console/number_reader.h"
 #include "console/output.h"
+#include "console/typed_input.h"
 
 namespace zorpi {
 
@@ -15,19 +15,19 @@ class Console {
  public:
   /// Reads from `input`, writes to `sink`; both must outlive the console.
   Console(InputSource& input, OutputSink& sink)
-      : input_(input), output_(sink), numbers_(input, output_) {}
+      : input_(input), output_(sink), typed_(input, output_) {}
 
   Output& output() { return output_; }
-  NumberReader& numbers() { return numbers_; }
+  TypedInput& typed() { return typed_; }
   /// Next key code 0..255, or kEndOfKeys; once the keys have ended, always kEndOfKeys.
-  int nextKey();
+  int readKey();
   /// True once a key read has met the end of the keys; the session must then end at once.
   bool keysEnded() const { return keysEnded_; }
 
  private:
   InputSource& input_;
   Output output_;
-  NumberReader numbers_;
+  TypedInput typed_;
   bool keysEnded_ = false;
 };
 

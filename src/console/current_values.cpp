@@ -131,7 +131,7 @@ void printFormFitBlock(Console& console, const ConnectionRecord& r) {
 void showCurrentValues(Console& console, const ConnectionRecord& r) {
   printText(console, "momentan def. Werte:\n");
   printTypeLine(console, r);
-  const bool formFit = r.typ < Kegel;
+  const bool formFit = isFormFit(r.typ);
   if (formFit) {
     printValue(console, "T = %g [Nm]\n", r.T);
   }

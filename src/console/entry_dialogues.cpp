@@ -4,10 +4,6 @@ namespace zorpi {
 
 namespace {
 
-bool isFormFit(const ConnectionRecord& record) {
-  return record.typ < Kegel;
-}
-
 void askReal(Console& console, const char* prompt, double& field) {
   printText(console, prompt);
   readReal(console, field);
@@ -94,7 +90,7 @@ void enterConnectionType(Console& console, ConnectionRecord& record) {
 }
 
 void enterTorque(Console& console, ConnectionRecord& record) {
-  if (!isFormFit(record)) {
+  if (!isFormFit(record.typ)) {
     return;
   }
   printText(console, "Drehmoment:\nT [Nm]= ");
@@ -115,7 +111,7 @@ void enterMaterialValues(Console& console, ConnectionRecord& record) {
 }
 
 void enterLoadType(Console& console, ConnectionRecord& record) {
-  if (!isFormFit(record)) {
+  if (!isFormFit(record.typ)) {
     return;
   }
   printText(console,

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 
 #include "console/output.h"
 
@@ -11,7 +10,7 @@ namespace zorpi {
 constexpr int kEndOfKeys = -1;
 
 /// Where keystrokes and typed lines come from: a keyboard of its own (the terminal) and
-/// standard input. The terminal and the scripted implementation are the two sides of this seam.
+/// standard input. Abstract so it can be mocked out for tests.
 class InputSource {
  public:
   virtual ~InputSource() = default;
@@ -19,32 +18,10 @@ class InputSource {
   virtual bool hasKeyboard() const = 0;
   /// Waits for one key code 0..255, flushing `output` once ready to read; kEndOfKeys when
   /// the keyboard has ended or failed. Only called when `hasKeyboard()`.
-  virtual int readKeyboard(Output& output) = 0;
+  virtual int readKey(Output& output) = 0;
   /// Reads up to `capacity` bytes of standard input into `buffer`, waiting if none are there
   /// yet; returns 0 only at end of input (or on a read error).
   virtual std::size_t readStandardInput(char* buffer, std::size_t capacity) = 0;
-};
-
-/// Input from strings. With keys it behaves like a terminal: keys and standard input are
-/// separate and standard input arrives a line per read. Without, it is a script on standard
-/// input, handed out in blocks, from which the keys are taken too.
-class ScriptedInput : public InputSource {
- public:
-  /// No keyboard: `standardInput` holds keys and numbers in the order they are read.
-  explicit ScriptedInput(std::string standardInput);
-  /// A keyboard typing `keys`, and the lines typed for number reads in `standardInput`.
-  ScriptedInput(std::string keys, std::string standardInput);
-
-  bool hasKeyboard() const override { return hasKeyboard_; }
-  int readKeyboard(Output& output) override;
-  std::size_t readStandardInput(char* buffer, std::size_t capacity) override;
-
- private:
-  bool hasKeyboard_;
-  std::string keys_;
-  std::size_t nextKey_ = 0;
-  std::string standardInput_;
-  std::size_t nextInput_ = 0;
 };
 
 }  // namespace zorpi

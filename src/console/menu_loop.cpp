@@ -10,7 +10,7 @@ namespace zorpi {
 namespace {
 
 void printMenu(Console& console, const ConnectionRecord& record) {
-  const bool formFit = record.typ < Kegel;
+  const bool formFit = isFormFit(record.typ);
   printText(console, "\nWelle-Nabe Verb.,i Info\nF1 a Verbindungstyp\n");
   if (formFit) {
     printText(console, "F2 b Drehmoment\n");

@@ -49,11 +49,4 @@ class Output {
   std::string pending_;
 };
 
-/// Collects everything written, for tests and tools that drive the dialogue from a string.
-class StringOutputSink : public OutputSink {
- public:
-  void write(const char* data, std::size_t size) override { text.append(data, size); }
-  std::string text;
-};
-
 }  // namespace zorpi

@@ -140,7 +140,7 @@ bool TerminalInput::hasKeyboard() const {
   return gTerminal >= 0;
 }
 
-int TerminalInput::readKeyboard(Output& output) {
+int TerminalInput::readKey(Output& output) {
   if (tcgetattr(gTerminal, &gSaved) != 0) {
     output.flush();
     return kEndOfKeys;

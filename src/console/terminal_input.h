@@ -19,7 +19,7 @@ class TerminalInput : public InputSource {
   bool hasKeyboard() const override;
   /// Switches the terminal out of line mode and echo for this one read only, flushes
   /// `output`, reads one byte; kEndOfKeys at end of file, hangup or a read error.
-  int readKeyboard(Output& output) override;
+  int readKey(Output& output) override;
   /// read(2) on standard input, retried when interrupted; 0 at end or on an error.
   std::size_t readStandardInput(char* buffer, std::size_t capacity) override;
 };

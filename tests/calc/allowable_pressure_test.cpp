@@ -30,7 +30,7 @@ TEST(AllowablePressure, FactorTableForFormFitTypes) {
   }
 }
 
-TEST(AllowablePressure, DescriptionFigures) {
+TEST(AllowablePressure, WorkedFiguresForBasePressure150) {
   ConnectionRecord r = createDefaultRecord();
   r.typ = Passfeder;
   r.beanArt = EinseitigRuhend;

@@ -4,8 +4,9 @@
 #include <utility>
 
 #include "console/console.h"
-#include "console/input_source.h"
 #include "console/menu_loop.h"
+#include "support/scripted_input.h"
+#include "support/string_output_sink.h"
 
 namespace zorpi::testing {
 

@@ -1,9 +1,9 @@
 #include "fuzz/session_check.h"
 
 #include "console/console.h"
-#include "console/input_source.h"
 #include "console/menu_loop.h"
 #include "model/connection_record.h"
+#include "support/scripted_input.h"
 
 namespace zorpi::testing {
 

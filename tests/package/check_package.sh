@@ -30,6 +30,7 @@ for file in bin/zorpi share/man/man1/zorpi.1 share/doc/zorpi/README.md \
   [ -f "$work/prefix/$file" ] || fail "not installed: $file"
 done
 [ ! -e "$work/prefix/include/zorpi/console" ] || fail "console headers installed"
+grep -qx 'License: Expat' "$work/prefix/share/doc/zorpi/copyright" || fail "installed copyright is not Expat"
 warnings=$(groff -ww -z -man "$work/prefix/share/man/man1/zorpi.1" 2>&1)
 [ -z "$warnings" ] || fail "groff: $warnings"
 taper "$work/prefix/bin/zorpi"
@@ -44,6 +45,7 @@ done
 printf '%s\n' "$contents" | grep -q '/include/' && fail "headers in the package"
 dpkg-deb -f "$deb" Depends | grep -q 'libc6' || fail "no computed dependency on libc6"
 dpkg-deb -x "$deb" "$work/root"
+grep -qx 'License: Expat' "$work/root/usr/share/doc/zorpi/copyright" || fail "package copyright is not Expat"
 taper "$work/root/usr/bin/zorpi"
 
 cmake -S "$source/tests/package/consumer" -B "$work/consumer" \

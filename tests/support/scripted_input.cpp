@@ -1,9 +1,9 @@
+#include "support/scripted_input.h"
+
 #include <algorithm>
 #include <cstring>
 
-#include "console/input_source.h"
-
-namespace zorpi {
+namespace zorpi::testing {
 
 ScriptedInput::ScriptedInput(std::string standardInput)
     : hasKeyboard_(false), standardInput_(std::move(standardInput)) {}
@@ -11,7 +11,7 @@ ScriptedInput::ScriptedInput(std::string standardInput)
 ScriptedInput::ScriptedInput(std::string keys, std::string standardInput)
     : hasKeyboard_(true), keys_(std::move(keys)), standardInput_(std::move(standardInput)) {}
 
-int ScriptedInput::readKeyboard(Output& output) {
+int ScriptedInput::readKey(Output& output) {
   output.flush();
   if (nextKey_ >= keys_.size()) {
     return kEndOfKeys;
@@ -34,4 +34,4 @@ std::size_t ScriptedInput::readStandardInput(char* buffer, std::size_t capacity)
   return size;
 }
 
-}  // namespace zorpi
+}  // namespace zorpi::testing

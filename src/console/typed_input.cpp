@@ -1,4 +1,4 @@
-#include "console/number_reader.h"
+#include "console/typed_input.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -26,7 +26,7 @@ std::int32_t saturate(long value) {
 
 }  // namespace
 
-bool NumberReader::fetch() {
+bool TypedInput::fetch() {
   if (ended_) {
     return false;
   }
@@ -45,7 +45,7 @@ bool NumberReader::fetch() {
   return got > 0;
 }
 
-bool NumberReader::skipWhiteSpace() {
+bool TypedInput::skipWhiteSpace() {
   for (;;) {
     while (pos_ < buffer_.size() && isWhiteSpace(buffer_[pos_])) {
       ++pos_;
@@ -59,7 +59,7 @@ bool NumberReader::skipWhiteSpace() {
   }
 }
 
-void NumberReader::bufferWholeLine() {
+void TypedInput::bufferWholeLine() {
   std::size_t searched = 0;  // bytes after pos_ known to hold no line break
   for (;;) {
     const char* from = buffer_.data() + pos_ + searched;
@@ -74,7 +74,7 @@ void NumberReader::bufferWholeLine() {
   }
 }
 
-void NumberReader::dropLine() {
+void TypedInput::dropLine() {
   bufferWholeLine();
   const void* lineEnd = std::memchr(buffer_.data() + pos_, '\n', buffer_.size() - pos_);
   pos_ = lineEnd == nullptr
@@ -83,7 +83,7 @@ void NumberReader::dropLine() {
 }
 
 template <typename Parse>
-NumberRead NumberReader::readNumber(Parse parse) {
+NumberRead TypedInput::readNumber(Parse parse) {
   if (!skipWhiteSpace()) {
     return NumberRead::EndOfInput;
   }
@@ -100,7 +100,7 @@ NumberRead NumberReader::readNumber(Parse parse) {
   return NumberRead::Stored;
 }
 
-NumberRead NumberReader::readReal(double& value) {
+NumberRead TypedInput::readReal(double& value) {
   return readNumber([&value](const char* start) {
     char* end = nullptr;
     const double parsed = std::strtod(start, &end);
@@ -111,7 +111,7 @@ NumberRead NumberReader::readReal(double& value) {
   });
 }
 
-NumberRead NumberReader::readInt(std::int32_t& value) {
+NumberRead TypedInput::readInt(std::int32_t& value) {
   return readNumber([&value](const char* start) {
     char* end = nullptr;
     const long parsed = std::strtol(start, &end, 10);
@@ -122,7 +122,7 @@ NumberRead NumberReader::readInt(std::int32_t& value) {
   });
 }
 
-int NumberReader::readKey() {
+int TypedInput::readKey() {
   for (;;) {
     if (pos_ >= buffer_.size() && !fetch()) {
       return kEndOfKeys;

@@ -16,12 +16,12 @@ enum class NumberRead {
   EndOfInput,  // the field kept its value; standard input has ended for good
 };
 
-/// The buffered standard-input stream: numbers typed a line at a time, and, where there is
+/// The typed-input stream on standard input: numbers typed a line at a time, and, where there is
 /// no keyboard, the keys too, in the order they stand in the stream.
-class NumberReader {
+class TypedInput {
  public:
   /// Reads from `source`; flushes `output` before every wait for more data.
-  NumberReader(InputSource& source, Output& output) : source_(source), output_(output) {}
+  TypedInput(InputSource& source, Output& output) : source_(source), output_(output) {}
 
   /// Skips white space across lines, then stores the longest prefix std::strtod accepts.
   /// What follows the number stays for the next read.

@@ -1,4 +1,4 @@
-#include "console/number_reader.h"
+#include "console/typed_input.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,9 @@
 namespace zorpi {
 namespace {
 
+using testing::ScriptedInput;
+using testing::StringOutputSink;
+
 // Standard input at a terminal (a line per read) unless `script` is set.
 struct Reader {
   explicit Reader(std::string lines, bool script = false)
@@ -23,7 +26,7 @@ struct Reader {
   Console console;
 };
 
-TEST(NumberReader, SkipsWhiteSpaceAcrossLinesAndLeavesTheRest) {
+TEST(TypedInput, SkipsWhiteSpaceAcrossLinesAndLeavesTheRest) {
   Reader r("\n\n  \t 12.5 -3\n 7e2\n");
   double a = 0, b = 0, c = 0;
   EXPECT_TRUE(readReal(r.console, a));
@@ -35,7 +38,7 @@ TEST(NumberReader, SkipsWhiteSpaceAcrossLinesAndLeavesTheRest) {
   EXPECT_EQ(r.sink.text, "") << "number reads print nothing";
 }
 
-TEST(NumberReader, TextThatIsNotANumberKeepsFieldAndDropsTheLine) {
+TEST(TypedInput, TextThatIsNotANumberKeepsFieldAndDropsTheLine) {
   Reader r("abc 5\nxyz 6\n7\n8\n");
   double real = 1.5;
   std::int32_t integer = 4;
@@ -49,7 +52,7 @@ TEST(NumberReader, TextThatIsNotANumberKeepsFieldAndDropsTheLine) {
   EXPECT_EQ(integer, 8);
 }
 
-TEST(NumberReader, NumberFollowedByText) {
+TEST(TypedInput, NumberFollowedByText) {
   Reader r("12.5x 9\n3.7\n3.7\n4\n");
   double real = 0;
   std::int32_t integer = 0;
@@ -69,7 +72,7 @@ TEST(NumberReader, NumberFollowedByText) {
   EXPECT_EQ(integer, 4);
 }
 
-TEST(NumberReader, IntegersOutsideThirtyTwoBitsSaturate) {
+TEST(TypedInput, IntegersOutsideThirtyTwoBitsSaturate) {
   struct Case {
     const char* typed;
     std::int32_t expected;
@@ -91,7 +94,7 @@ TEST(NumberReader, IntegersOutsideThirtyTwoBitsSaturate) {
   }
 }
 
-TEST(NumberReader, RealsAsStrtodTakesThem) {
+TEST(TypedInput, RealsAsStrtodTakesThem) {
   Reader r("inf -infinity nan 1e400 0x10 1e-400\n");
   std::vector<double> values(6, 42);
   for (double& value : values) {
@@ -105,7 +108,7 @@ TEST(NumberReader, RealsAsStrtodTakesThem) {
   EXPECT_EQ(values[5], 0);
 }
 
-TEST(NumberReader, EndOfInputKeepsFieldsForGood) {
+TEST(TypedInput, EndOfInputKeepsFieldsForGood) {
   Reader r("42");  // a last line without a line break still counts
   double real = 1;
   std::int32_t integer = 2;
@@ -147,7 +150,7 @@ TEST(ChoicePrompt, EndOfInputRestoresTheValueBeforeThePrompt) {
   EXPECT_EQ(r.sink.text, "\nTyp= \nTyp= \nTyp= ");
 }
 
-TEST(NumberReader, KeysFromAScriptSkipLineBreaks) {
+TEST(TypedInput, KeysFromAScriptSkipLineBreaks) {
   Reader r("a\r\n\n1\r\nb", /*script=*/true);
   EXPECT_EQ(readKey(r.console), 'a');
   std::int32_t value = 0;
@@ -165,8 +168,8 @@ class WaitRecorder : public InputSource {
   WaitRecorder(std::string keys, std::string lines, StringOutputSink& screen)
       : inner_(std::move(keys), std::move(lines)), screen_(screen) {}
   bool hasKeyboard() const override { return true; }
-  int readKeyboard(Output& output) override {
-    const int key = inner_.readKeyboard(output);
+  int readKey(Output& output) override {
+    const int key = inner_.readKey(output);
     seenAtWait.push_back(screen_.text);
     return key;
   }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "console/output.h"
+
+namespace zorpi::testing {
+
+/// Collects everything written, for tests that drive the dialogue from a string.
+class StringOutputSink : public OutputSink {
+ public:
+  void write(const char* data, std::size_t size) override { text.append(data, size); }
+  std::string text;
+};
+
+}  // namespace zorpi::testing
