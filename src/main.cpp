@@ -8,7 +8,5 @@ int main() {
   zorpi::TerminalInput input;
   zorpi::FdOutputSink screen(STDOUT_FILENO);
   zorpi::Console console(input, screen);
-  const int status = zorpi::runMenuLoop(console);
-  console.output().flush();
-  return status;
+  return zorpi::runMenuLoop(console);
 }

@@ -27,12 +27,20 @@ void printFormatted(Console& console, std::string_view format, AppendValue appen
 }  // namespace
 
 int Console::readKey() {
-  if (keysEnded_) {
+  if (keysEnded()) {
     return kEndOfKeys;
   }
-  const int key = input_.hasKeyboard() ? input_.readKey(output_) : typed_.readKey();
+  int key = kNoTypedAheadKey;
+  if (!input_.hasKeyboard()) {
+    key = typed_.readKey();
+  } else {
+    key = typed_.readTypedAheadKey();
+    if (key == kNoTypedAheadKey) {
+      key = input_.readKey(output_);
+    }
+  }
   keysEnded_ = key == kEndOfKeys;
-  return key;
+  return keysEnded() ? kEndOfKeys : key;
 }
 
 void printText(Console& console, std::string_view text) {

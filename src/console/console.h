@@ -10,7 +10,8 @@
 namespace zorpi {
 
 /// The screen and the keyboard of one session: buffered output, the number stream and the
-/// key source, which is the keyboard where there is one and the number stream otherwise.
+/// key source, which is the keyboard where there is one (after any keys typed ahead on
+/// standard input) and the number stream otherwise.
 class Console {
  public:
   /// Reads from `input`, writes to `sink`; both must outlive the console.
@@ -19,10 +20,12 @@ class Console {
 
   Output& output() { return output_; }
   TypedInput& typed() { return typed_; }
-  /// Next key code 0..255, or kEndOfKeys; once the keys have ended, always kEndOfKeys.
+  /// Next key code 0..255, or kEndOfKeys; once the keys have ended or the output has
+  /// failed, always kEndOfKeys.
   int readKey();
-  /// True once a key read has met the end of the keys; the session must then end at once.
-  bool keysEnded() const { return keysEnded_; }
+  /// True once a key read has met the end of the keys or the output has failed; the session
+  /// must then end at once.
+  bool keysEnded() const { return keysEnded_ || output_.failed(); }
 
  private:
   InputSource& input_;

@@ -16,6 +16,9 @@ class InputSource {
   virtual ~InputSource() = default;
   /// True when keys come from a keyboard; false when they must be taken from standard input.
   virtual bool hasKeyboard() const = 0;
+  /// True when standard input is the keyboard's own terminal, so that one read of it may
+  /// bring text typed ahead of the reads that want it.
+  virtual bool standardInputIsKeyboard() const = 0;
   /// Waits for one key code 0..255, flushing `output` once ready to read; kEndOfKeys when
   /// the keyboard has ended or failed. Only called when `hasKeyboard()`.
   virtual int readKey(Output& output) = 0;

@@ -72,7 +72,8 @@ int runMenuLoop(Console& console) {
   ConnectionRecord record = createDefaultRecord();
   while (runMenuStep(console, record)) {
   }
-  return kQuitStatus;
+  console.output().flush();
+  return console.output().failed() ? kOutputErrorStatus : kQuitStatus;
 }
 
 }  // namespace zorpi

@@ -7,6 +7,8 @@ namespace zorpi {
 
 /// Exit status on q and when the keys run out: the character code of q.
 constexpr int kQuitStatus = 113;
+/// Exit status when the screens could not be written (EX_IOERR).
+constexpr int kOutputErrorStatus = 74;
 
 /// Key i: prints the banner and "weiter mit bel.Taste..", then waits for any key.
 void showInfo(Console& console);
@@ -15,8 +17,9 @@ void showInfo(Console& console);
 /// to its end. False once the session must end: on q or when the keys have run out.
 bool runMenuStep(Console& console, ConnectionRecord& record);
 
-/// Creates the default record and runs the menu until q or the end of the keys; returns
-/// kQuitStatus. Output still pending is left in the console for the caller to flush.
+/// Creates the default record and runs the menu until q, the end of the keys or a failed
+/// output; flushes what is pending and returns kQuitStatus, or kOutputErrorStatus when any
+/// of the screens could not be written.
 int runMenuLoop(Console& console);
 
 }  // namespace zorpi

@@ -6,27 +6,29 @@
 
 namespace zorpi {
 
-/// Where screen text finally goes.
+/// Where screen text finally goes. Abstract so it can be mocked out for tests.
 class OutputSink {
  public:
   virtual ~OutputSink() = default;
-  /// Takes `size` bytes at `data`; must not keep the pointer.
-  virtual void write(const char* data, std::size_t size) = 0;
+  /// Takes `size` bytes at `data`, all of them, waiting as long as that takes; false when
+  /// they cannot be written at all. Must not keep the pointer.
+  virtual bool write(const char* data, std::size_t size) = 0;
 };
 
-/// Writes to a file descriptor, retrying interrupted and partial writes; drops the rest of a
-/// block when the descriptor fails, since nothing on screen could report that anyway.
+/// Writes to a file descriptor: retries interrupted and partial writes, and waits while a
+/// non-blocking descriptor is full; false on any other error (ENOSPC, EPIPE, EIO, ...).
 class FdOutputSink : public OutputSink {
  public:
   explicit FdOutputSink(int fd) : fd_(fd) {}
-  void write(const char* data, std::size_t size) override;
+  bool write(const char* data, std::size_t size) override;
 
  private:
   int fd_;
 };
 
 /// Collects screen text and hands it to the sink only on `flush` (called before every wait
-/// for input) or when a large block has piled up.
+/// for input) or when a large block has piled up. Once the sink has failed, everything is
+/// dropped and `failed()` tells the session to end.
 class Output {
  public:
   explicit Output(OutputSink& sink);
@@ -42,11 +44,14 @@ class Output {
   }
   /// Hands everything pending to the sink; a no-op when nothing is pending.
   void flush();
+  /// True once the sink could not take what was written: the screens are lost.
+  bool failed() const { return failed_; }
 
  private:
   static constexpr std::size_t kBlockSize = 64 * 1024;
   OutputSink& sink_;
   std::string pending_;
+  bool failed_ = false;
 };
 
 }  // namespace zorpi

@@ -17,10 +17,15 @@ class TerminalInput : public InputSource {
   TerminalInput& operator=(const TerminalInput&) = delete;
 
   bool hasKeyboard() const override;
-  /// Switches the terminal out of line mode and echo for this one read only, flushes
-  /// `output`, reads one byte; kEndOfKeys at end of file, hangup or a read error.
+  /// True when standard input is a terminal too.
+  bool standardInputIsKeyboard() const override;
+  /// Waits until the process is in the terminal's foreground (stopping as a background
+  /// reader does), switches the terminal out of line mode and echo for this one read only,
+  /// flushes `output`, reads one byte; kEndOfKeys at end of file, hangup, a read error, a
+  /// failed output, or in a background that cannot be left.
   int readKey(Output& output) override;
-  /// read(2) on standard input, retried when interrupted; 0 at end or on an error.
+  /// Reads standard input, retried when interrupted and waiting while a non-blocking one is
+  /// empty; 0 at end or on an error.
   std::size_t readStandardInput(char* buffer, std::size_t capacity) override;
 };
 

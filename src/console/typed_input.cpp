@@ -1,137 +1,141 @@
 #include "console/typed_input.h"
 
-#include <cstdlib>
 #include <cstring>
-#include <limits>
+
+#include "console/number_item.h"
 
 namespace zorpi {
 
 namespace {
 
-constexpr std::size_t kReadSize = 64 * 1024;
-
-bool isWhiteSpace(char c) {
+bool isWhiteSpace(int c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-std::int32_t saturate(long value) {
-  if (value > std::numeric_limits<std::int32_t>::max()) {
-    return std::numeric_limits<std::int32_t>::max();
-  }
-  if (value < std::numeric_limits<std::int32_t>::min()) {
-    return std::numeric_limits<std::int32_t>::min();
-  }
-  return static_cast<std::int32_t>(value);
+bool isLineBreak(char c) {
+  return c == '\n' || c == '\r';
 }
 
 }  // namespace
 
+TypedInput::TypedInput(InputSource& source, Output& output)
+    : source_(source), output_(output), block_(new char[kBlockSize]) {}
+
 bool TypedInput::fetch() {
-  if (ended_) {
+  output_.flush();
+  if (ended_ || output_.failed()) {
+    ended_ = true;
     return false;
   }
-  // Keep only what is still unread, so the buffer is bounded by the longest line.
-  buffer_.erase(0, pos_);
   pos_ = 0;
-  output_.flush();
-  const std::size_t kept = buffer_.size();
-  buffer_.resize(kept + kReadSize);
-  const std::size_t got = source_.readStandardInput(&buffer_[kept], kReadSize);
-  buffer_.resize(kept + got);
-  if (got == 0) {
+  end_ = source_.readStandardInput(block_.get(), kBlockSize);
+  typedAheadFrom_ = kNone;
+  if (end_ == 0) {
     ended_ = true;
-    buffer_.shrink_to_fit();
+    return false;
   }
-  return got > 0;
+  if (source_.standardInputIsKeyboard()) {
+    // A terminal hands over a line per read, unless keys were typed or pasted while it was
+    // out of line mode: then all of them come at once, and what follows the first line
+    // break was meant for later reads, keys included.
+    const void* lineEnd = std::memchr(block_.get(), '\n', end_);
+    if (lineEnd != nullptr) {
+      const auto from =
+          static_cast<std::size_t>(static_cast<const char*>(lineEnd) - block_.get()) + 1;
+      typedAheadFrom_ = from < end_ ? from : kNone;
+    }
+  }
+  return true;
+}
+
+int TypedInput::peek() {
+  if (output_.failed()) {
+    ended_ = true;  // the screens are lost: nothing more is read
+    return -1;
+  }
+  if (pos_ >= end_ && !fetch()) {
+    return -1;
+  }
+  return static_cast<unsigned char>(block_[pos_]);
 }
 
 bool TypedInput::skipWhiteSpace() {
   for (;;) {
-    while (pos_ < buffer_.size() && isWhiteSpace(buffer_[pos_])) {
-      ++pos_;
-    }
-    if (pos_ < buffer_.size()) {
-      return true;
-    }
-    if (!fetch()) {
+    const int c = peek();
+    if (c < 0) {
       return false;
     }
-  }
-}
-
-void TypedInput::bufferWholeLine() {
-  std::size_t searched = 0;  // bytes after pos_ known to hold no line break
-  for (;;) {
-    const char* from = buffer_.data() + pos_ + searched;
-    const std::size_t left = buffer_.size() - pos_ - searched;
-    if (std::memchr(from, '\n', left) != nullptr) {
-      return;
+    if (!isWhiteSpace(c)) {
+      return true;
     }
-    searched += left;
-    if (!fetch()) {
-      return;
-    }
+    ++pos_;
   }
 }
 
 void TypedInput::dropLine() {
-  bufferWholeLine();
-  const void* lineEnd = std::memchr(buffer_.data() + pos_, '\n', buffer_.size() - pos_);
-  pos_ = lineEnd == nullptr
-             ? buffer_.size()
-             : static_cast<std::size_t>(static_cast<const char*>(lineEnd) - buffer_.data()) + 1;
+  while (peek() >= 0) {
+    const void* lineEnd = std::memchr(block_.get() + pos_, '\n', end_ - pos_);
+    if (lineEnd != nullptr) {
+      pos_ = static_cast<std::size_t>(static_cast<const char*>(lineEnd) - block_.get()) + 1;
+      return;
+    }
+    pos_ = end_;
+  }
 }
 
-template <typename Parse>
-NumberRead TypedInput::readNumber(Parse parse) {
+template <typename Item, typename Value>
+NumberRead TypedInput::readNumber(Value& value) {
   if (!skipWhiteSpace()) {
     return NumberRead::EndOfInput;
   }
-  // A number never spans a line break, and the whole line is buffered, so the parser sees
-  // the number's every digit; c_str() ends the text after an unfinished last line.
-  bufferWholeLine();
-  const char* start = buffer_.c_str() + pos_;
-  const char* end = parse(start);
-  if (end == start) {
+  // As scanf: the longest text that can still begin a number, taken byte by byte; the byte
+  // that ends it stays in the stream.
+  Item item;
+  for (int c = peek(); c >= 0 && item.take(static_cast<char>(c)); c = peek()) {
+    ++pos_;
+  }
+  if (!item.complete()) {
     dropLine();
     return NumberRead::NotANumber;
   }
-  pos_ += static_cast<std::size_t>(end - start);
+  value = item.value();
   return NumberRead::Stored;
 }
 
 NumberRead TypedInput::readReal(double& value) {
-  return readNumber([&value](const char* start) {
-    char* end = nullptr;
-    const double parsed = std::strtod(start, &end);
-    if (end != start) {
-      value = parsed;
-    }
-    return static_cast<const char*>(end);
-  });
+  return readNumber<RealItem>(value);
 }
 
 NumberRead TypedInput::readInt(std::int32_t& value) {
-  return readNumber([&value](const char* start) {
-    char* end = nullptr;
-    const long parsed = std::strtol(start, &end, 10);
-    if (end != start) {
-      value = saturate(parsed);
-    }
-    return static_cast<const char*>(end);
-  });
+  return readNumber<IntItem>(value);
 }
 
 int TypedInput::readKey() {
   for (;;) {
-    if (pos_ >= buffer_.size() && !fetch()) {
+    const int c = peek();
+    if (c < 0) {
       return kEndOfKeys;
     }
-    const char c = buffer_[pos_++];
-    if (c != '\n' && c != '\r') {
-      return static_cast<unsigned char>(c);
+    ++pos_;
+    if (!isLineBreak(static_cast<char>(c))) {
+      return c;
     }
   }
+}
+
+int TypedInput::readTypedAheadKey() {
+  if (typedAheadFrom_ == kNone || pos_ >= end_) {
+    return kNoTypedAheadKey;
+  }
+  // Only a key after the line break makes the rest typed ahead; line breaks alone are not.
+  std::size_t next = pos_ > typedAheadFrom_ ? pos_ : typedAheadFrom_;
+  while (next < end_ && isLineBreak(block_[next])) {
+    ++next;
+  }
+  if (next >= end_) {
+    return kNoTypedAheadKey;
+  }
+  return readKey();
 }
 
 }  // namespace zorpi

@@ -168,6 +168,7 @@ class WaitRecorder : public InputSource {
   WaitRecorder(std::string keys, std::string lines, StringOutputSink& screen)
       : inner_(std::move(keys), std::move(lines)), screen_(screen) {}
   bool hasKeyboard() const override { return true; }
+  bool standardInputIsKeyboard() const override { return true; }
   int readKey(Output& output) override {
     const int key = inner_.readKey(output);
     seenAtWait.push_back(screen_.text);

@@ -12,13 +12,14 @@ namespace {
 // Keeps no text, only whether anything but printable ASCII and line breaks went out.
 class AsciiCheckingSink : public OutputSink {
  public:
-  void write(const char* data, std::size_t size) override {
+  bool write(const char* data, std::size_t size) override {
     for (std::size_t k = 0; k < size; ++k) {
       const char c = data[k];
       if (c != '\n' && (c < 0x20 || c > 0x7e)) {
         plainAscii = false;
       }
     }
+    return true;
   }
   bool plainAscii = true;
 };

@@ -18,6 +18,7 @@ class ScriptedInput : public InputSource {
   ScriptedInput(std::string keys, std::string standardInput);
 
   bool hasKeyboard() const override { return hasKeyboard_; }
+  bool standardInputIsKeyboard() const override { return hasKeyboard_; }
   int readKey(Output& output) override;
   std::size_t readStandardInput(char* buffer, std::size_t capacity) override;
 

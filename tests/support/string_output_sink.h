@@ -10,7 +10,10 @@ namespace zorpi::testing {
 /// Collects everything written, for tests that drive the dialogue from a string.
 class StringOutputSink : public OutputSink {
  public:
-  void write(const char* data, std::size_t size) override { text.append(data, size); }
+  bool write(const char* data, std::size_t size) override {
+    text.append(data, size);
+    return true;
+  }
   std::string text;
 };
 

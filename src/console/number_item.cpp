@@ -1,0 +1,248 @@
+#include "console/number_item.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+namespace zorpi {
+
+namespace {
+
+// A double needs at most 767 significant decimal digits to be rounded correctly; the digits
+// after those only matter for whether they were all zero.
+constexpr std::size_t kMaxDigits = 800;
+// Far beyond any exponent that still gives a finite, non-zero double.
+constexpr std::int64_t kExponentLimit = 1'000'000;
+constexpr std::int64_t kShiftLimit = 1'000'000'000'000;
+constexpr std::size_t kMaxNanSequence = 64;
+constexpr char kInfinity[] = "infinity";
+constexpr char kNan[] = "nan";
+
+bool isDecimalDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The value of a hexadecimal digit, or -1.
+int hexValue(char c) {
+  if (isDecimalDigit(c)) {
+    return c - '0';
+  }
+  if (c >= 'a' && c <= 'f') {
+    return c - 'a' + 10;
+  }
+  if (c >= 'A' && c <= 'F') {
+    return c - 'A' + 10;
+  }
+  return -1;
+}
+
+char lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool isSign(char c) {
+  return c == '+' || c == '-';
+}
+
+}  // namespace
+
+void RealItem::takeDigit(int digit) {
+  onlyZero_ = part_ == Part::Mantissa && !mantissaDigits_ && !pointTaken_ && digit == 0;
+  mantissaDigits_ = true;
+  if (digits_.empty() && digit == 0) {
+    // A leading zero: after the point it moves the first significant digit one place down.
+    if (pointTaken_ && pointShift_ > -kShiftLimit) {
+      --pointShift_;
+    }
+    return;
+  }
+  if (!pointTaken_ && pointShift_ < kShiftLimit) {
+    ++pointShift_;
+  }
+  if (digits_.size() < kMaxDigits) {
+    digits_ += "0123456789abcdef"[digit];
+  } else if (digit != 0) {
+    cutNonZero_ = true;
+  }
+}
+
+bool RealItem::takeExponentChar(char c) {
+  if (isSign(c) && exponentSignAllowed_) {
+    exponentNegative_ = c == '-';
+    exponentSignAllowed_ = false;
+    return true;
+  }
+  if (!isDecimalDigit(c)) {
+    return false;
+  }
+  exponentDigits_ = true;
+  exponentSignAllowed_ = false;
+  exponent_ = std::min(exponent_ * 10 + (c - '0'), kExponentLimit);
+  return true;
+}
+
+bool RealItem::take(char c) {
+  switch (part_) {
+    case Part::Start:
+      if (isSign(c) && !signTaken_) {
+        signTaken_ = true;
+        negative_ = c == '-';
+        return true;
+      }
+      if (isDecimalDigit(c) || c == '.') {
+        part_ = Part::Mantissa;
+        return take(c);
+      }
+      if (lower(c) == kInfinity[0] || lower(c) == kNan[0]) {
+        part_ = lower(c) == kNan[0] ? Part::Nan : Part::Infinity;
+        lettersMatched_ = 1;
+        return true;
+      }
+      return false;
+    case Part::Mantissa:
+      if (isDecimalDigit(c)) {
+        takeDigit(c - '0');
+        return true;
+      }
+      if (c == '.' && !pointTaken_) {
+        pointTaken_ = true;
+        onlyZero_ = false;
+        return true;
+      }
+      if (lower(c) == 'x' && onlyZero_) {
+        part_ = Part::HexMantissa;
+        mantissaDigits_ = false;
+        onlyZero_ = false;
+        return true;
+      }
+      if (lower(c) == 'e' && mantissaDigits_) {
+        part_ = Part::Exponent;
+        exponentSignAllowed_ = true;
+        return true;
+      }
+      return false;
+    case Part::HexMantissa:
+      if (hexValue(c) >= 0) {
+        takeDigit(hexValue(c));
+        return true;
+      }
+      if (c == '.' && !pointTaken_) {
+        pointTaken_ = true;
+        return true;
+      }
+      if (lower(c) == 'p' && mantissaDigits_) {
+        part_ = Part::HexExponent;
+        exponentSignAllowed_ = true;
+        return true;
+      }
+      return false;
+    case Part::Exponent:
+    case Part::HexExponent:
+      return takeExponentChar(c);
+    case Part::Infinity:
+      if (lettersMatched_ < 8 && lower(c) == kInfinity[lettersMatched_]) {
+        ++lettersMatched_;
+        return true;
+      }
+      return false;
+    case Part::Nan:
+      if (lettersMatched_ < 3 && lower(c) == kNan[lettersMatched_]) {
+        ++lettersMatched_;
+        return true;
+      }
+      if (lettersMatched_ == 3 && c == '(') {
+        part_ = Part::NanSequence;
+        return true;
+      }
+      return false;
+    case Part::NanSequence:
+      if (c == ')') {
+        part_ = Part::NanClosed;
+        return true;
+      }
+      if (isDecimalDigit(c) || (lower(c) >= 'a' && lower(c) <= 'z') || c == '_') {
+        nanSequenceKept_ = nanSequenceKept_ && nanSequence_.size() < kMaxNanSequence;
+        if (nanSequenceKept_) {
+          nanSequence_ += c;
+        }
+        return true;
+      }
+      return false;
+    case Part::NanClosed:
+      return false;
+  }
+  return false;
+}
+
+bool RealItem::complete() const {
+  switch (part_) {
+    case Part::Mantissa:
+    case Part::HexMantissa:
+      return mantissaDigits_;
+    case Part::Exponent:
+    case Part::HexExponent:
+      return exponentDigits_;
+    case Part::Infinity:
+      return lettersMatched_ == 3 || lettersMatched_ == 8;
+    case Part::Nan:
+      return lettersMatched_ == 3;
+    case Part::NanClosed:
+      return true;
+    default:
+      return false;
+  }
+}
+
+double RealItem::value() const {
+  // A short text with the item's value for strtod: the kept digits, a 1 standing for any
+  // non-zero digits cut off (enough for strtod to round as it would on the whole item), and
+  // the exponent that puts the point back where it was.
+  std::string text = negative_ ? "-" : "";
+  const bool hex = part_ == Part::HexMantissa || part_ == Part::HexExponent;
+  if (part_ == Part::Infinity) {
+    text += "inf";
+  } else if (part_ == Part::Nan || part_ == Part::NanClosed) {
+    text += "nan";
+    if (part_ == Part::NanClosed && nanSequenceKept_) {
+      text += "(" + nanSequence_ + ")";
+    }
+  } else if (digits_.empty()) {
+    text += "0";
+  } else {
+    const std::int64_t explicitExponent = exponentNegative_ ? -exponent_ : exponent_;
+    const std::int64_t exponent =
+        std::clamp((hex ? 4 : 1) * pointShift_ + explicitExponent, -kExponentLimit, kExponentLimit);
+    text += hex ? "0x0." : "0.";
+    text += digits_;
+    text += cutNonZero_ ? "1" : "";
+    text += hex ? "p" : "e";
+    text += std::to_string(exponent);
+  }
+  return std::strtod(text.c_str(), nullptr);
+}
+
+bool IntItem::take(char c) {
+  if (isSign(c) && !signTaken_ && !digits_) {
+    signTaken_ = true;
+    negative_ = c == '-';
+    return true;
+  }
+  if (!isDecimalDigit(c)) {
+    return false;
+  }
+  digits_ = true;
+  constexpr std::int64_t kBeyond = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 2;
+  if (magnitude_ < kBeyond) {
+    magnitude_ = magnitude_ * 10 + (c - '0');
+  }
+  return true;
+}
+
+std::int32_t IntItem::value() const {
+  const std::int64_t signedValue = negative_ ? -magnitude_ : magnitude_;
+  return static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(signedValue, std::numeric_limits<std::int32_t>::min(),
+                               std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace zorpi
