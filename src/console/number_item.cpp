@@ -44,6 +44,15 @@ bool isSign(char c) {
   return c == '+' || c == '-';
 }
 
+template <typename Item>
+std::size_t takeLeading(Item& item, std::string_view text) {
+  std::size_t taken = 0;
+  while (taken < text.size() && item.take(text[taken])) {
+    ++taken;
+  }
+  return taken;
+}
+
 }  // namespace
 
 void RealItem::takeDigit(int digit) {
@@ -174,6 +183,10 @@ bool RealItem::take(char c) {
   return false;
 }
 
+std::size_t RealItem::take(std::string_view text) {
+  return takeLeading(*this, text);
+}
+
 bool RealItem::complete() const {
   switch (part_) {
     case Part::Mantissa:
@@ -236,6 +249,10 @@ bool IntItem::take(char c) {
     magnitude_ = magnitude_ * 10 + (c - '0');
   }
   return true;
+}
+
+std::size_t IntItem::take(std::string_view text) {
+  return takeLeading(*this, text);
 }
 
 std::int32_t IntItem::value() const {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace zorpi {
 
@@ -13,6 +15,8 @@ class RealItem {
   /// Takes `c` when the text so far followed by `c` can still begin a number; false leaves
   /// `c` unread and the item as it was.
   bool take(char c);
+  /// Takes the leading characters of `text` that continue the item; returns how many.
+  std::size_t take(std::string_view text);
   /// True when the text taken so far is a whole number, not just the beginning of one.
   bool complete() const;
   /// The item's value as std::strtod gives it in the "C" locale; only when `complete()`.
@@ -59,6 +63,8 @@ class IntItem {
  public:
   /// Takes `c` when it continues the item; false leaves it unread.
   bool take(char c);
+  /// Takes the leading characters of `text` that continue the item; returns how many.
+  std::size_t take(std::string_view text);
   /// True once at least one digit was taken.
   bool complete() const { return digits_; }
   /// The item's value, saturated to 32 bits; only when `complete()`.

@@ -127,8 +127,9 @@ void installHandlers() {
 // True once this process group owns the terminal. In the background it stops, as any
 // background reader of a terminal does, until brought to the foreground. False when it
 // cannot be stopped (SIGTTIN ignored or blocked, an orphaned process group): a read would
-// fail there too. `waiting` is the signal mask that lets SIGCONT in.
-bool waitForForeground(const sigset_t& waiting) {
+// fail there too. The screen is brought up to date before stopping. `waiting` is the signal
+// mask that lets SIGCONT in.
+bool waitForForeground(Output& output, const sigset_t& waiting) {
   for (;;) {
     const pid_t foreground = tcgetpgrp(gTerminal);
     if (foreground == getpgrp()) {
@@ -141,6 +142,7 @@ bool waitForForeground(const sigset_t& waiting) {
     if (isIgnored(SIGTTIN) || sigismember(&waiting, SIGTTIN) == 1) {
       return false;
     }
+    output.flush();
     sigset_t held;
     sigprocmask(SIG_SETMASK, &waiting, &held);
     gContinued = 0;
@@ -158,7 +160,7 @@ bool waitForForeground(const sigset_t& waiting) {
 int readKeyHeld(Output& output, const sigset_t& waiting) {
   bool saved = false;
   for (;;) {
-    if (!waitForForeground(waiting)) {
+    if (!waitForForeground(output, waiting)) {
       output.flush();
       return kEndOfKeys;
     }

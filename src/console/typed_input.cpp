@@ -91,8 +91,11 @@ NumberRead TypedInput::readNumber(Value& value) {
   // As scanf: the longest text that can still begin a number, taken byte by byte; the byte
   // that ends it stays in the stream.
   Item item;
-  for (int c = peek(); c >= 0 && item.take(static_cast<char>(c)); c = peek()) {
-    ++pos_;
+  for (;;) {
+    pos_ += item.take(std::string_view(block_.get() + pos_, end_ - pos_));
+    if (pos_ < end_ || peek() < 0) {
+      break;  // the byte that ends the item, or the end of input
+    }
   }
   if (!item.complete()) {
     dropLine();

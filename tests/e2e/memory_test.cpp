@@ -12,6 +12,14 @@
 namespace zorpi::testing {
 namespace {
 
+constexpr long kEndlessLineBudgetKiB = 16 * 1024;
+// The sanitizers' builds read ten times slower; a tenth of the line still shows the bound.
+#ifdef ZORPI_SANITIZED
+constexpr std::size_t kEndlessLineShare = 10;
+#else
+constexpr std::size_t kEndlessLineShare = 1;
+#endif
+
 // Random keys without q, so the session runs to the end of the script.
 std::string randomKeys(std::size_t size) {
   std::mt19937 random(4711);
@@ -35,6 +43,17 @@ TEST(Memory, TenTimesLongerSessionNeedsNoMoreMemory) {
   }
   EXPECT_LE(longRun.peakKiB, shortRun.peakKiB + shortRun.peakKiB / 10)
       << "1 MB: " << shortRun.peakKiB << " KiB, 10 MB: " << longRun.peakKiB << " KiB";
+}
+
+// A line that never ends at a number prompt (key c, p0) is read through, not kept.
+TEST(Memory, EndlessLineAtANumberPromptStaysSmall) {
+  for (const char filler : {'\0', '7'}) {
+    const std::size_t size = (filler == '\0' ? 100 << 20 : 50 << 20) / kEndlessLineShare;
+    const DetachedRun run = runDetached("c" + std::string(size, filler), false);
+    ASSERT_TRUE(WIFEXITED(run.status) && WEXITSTATUS(run.status) == kQuitStatus) << run.status;
+    EXPECT_GT(run.peakKiB, 0);
+    EXPECT_LT(run.peakKiB, kEndlessLineBudgetKiB) << static_cast<int>(filler);
+  }
 }
 
 }  // namespace

@@ -51,11 +51,36 @@ void redirectInput(const std::string& text) {
   close(fds[0]);
 }
 
-// In the forkpty child, the session leader: starts the program as a foreground job in a
-// process group of its own and does what an interactive shell does when it stops and ends.
+// A line editor's settings, as bash's readline leaves the terminal while it waits.
+struct termios lineEditorSettings(struct termios settings) {
+  settings.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+  settings.c_iflag &= static_cast<tcflag_t>(~ICRNL);
+  return settings;
+}
+
+// In the forkpty child, the session leader: starts the program as a job in a process group of
+// its own, in the foreground unless asked otherwise, and does what an interactive shell does
+// when it stops and ends.
 [[noreturn]] void runJobShell(const std::string& program, const Launch& launch, int reports,
                               int commands) {
   signal(SIGTTOU, SIG_IGN);  // a shell moves the foreground while in the background itself
+  const int terminal = STDOUT_FILENO;  // standard input may be a pipe
+  struct termios user {};
+  tcgetattr(terminal, &user);
+  // The shell takes the terminal back, in its line editor's mode if it has one.
+  const auto holdTerminal = [&] {
+    tcsetpgrp(terminal, getpgrp());
+    if (launch.lineEditor) {
+      const struct termios editing = lineEditorSettings(user);
+      tcsetattr(terminal, TCSANOW, &editing);
+    }
+  };
+  const auto handOver = [&](pid_t job) {
+    if (launch.lineEditor) {
+      tcsetattr(terminal, TCSANOW, &user);
+    }
+    tcsetpgrp(terminal, job);
+  };
   int gate[2];
   if (pipe2(gate, O_CLOEXEC) != 0) {
     _exit(126);
@@ -63,12 +88,17 @@ void redirectInput(const std::string& text) {
   const pid_t job = fork();
   if (job == 0) {
     char go = 0;
-    // Waits until it owns the terminal's foreground, as a job started by bash does.
+    // Waits until its place on the terminal is settled, as a job started by bash does.
     [[maybe_unused]] ssize_t got = read(gate[0], &go, 1);
     execProgram(program, launch);
   }
   setpgid(job, job);
-  tcsetpgrp(STDOUT_FILENO, job);
+  bool jobInForeground = !launch.background;
+  if (jobInForeground) {
+    handOver(job);
+  } else {
+    holdTerminal();
+  }
   sendReport(reports, kStarted, job);
   [[maybe_unused]] ssize_t written = write(gate[1], "g", 1);
   int status = 0;
@@ -83,13 +113,19 @@ void redirectInput(const std::string& text) {
       sendReport(reports, kEnded, status);
       break;
     }
-    tcsetpgrp(STDOUT_FILENO, getpgrp());
+    if (jobInForeground) {
+      holdTerminal();
+      jobInForeground = false;
+    }
     sendReport(reports, kStopped, status);
     char command = 0;
     if (read(commands, &command, 1) != 1) {
       break;
     }
-    tcsetpgrp(STDOUT_FILENO, job);
+    if (command == 'f') {
+      handOver(job);
+      jobInForeground = true;
+    }
     kill(-job, SIGCONT);
   }
   // Keeps the terminal's session alive until the test has looked at it.
@@ -274,7 +310,11 @@ bool PtySession::waitForStop() {
 }
 
 void PtySession::resumeInForeground() {
-  [[maybe_unused]] ssize_t written = write(commands_, "c", 1);
+  [[maybe_unused]] ssize_t written = write(commands_, "f", 1);
+}
+
+void PtySession::continueInBackground() {
+  [[maybe_unused]] ssize_t written = write(commands_, "b", 1);
 }
 
 void PtySession::hangUp() {

@@ -31,6 +31,11 @@ struct Launch {
   bool ignoreHangup = false;
   /// When set, standard input is a pipe holding this text instead of the terminal.
   std::optional<std::string> standardInput;
+  /// Job seat only: started in the background, as `zorpi &`; the shell keeps the terminal.
+  bool background = false;
+  /// Job seat only: while the shell holds the terminal, it is in a line editor's mode
+  /// (-icanon -echo -icrnl); the shell puts the user's settings back before `fg`, as bash does.
+  bool lineEditor = false;
 };
 
 /// The built program running on a pseudo-terminal of its own, driven as a person would:
@@ -68,6 +73,9 @@ class PtySession {
   bool waitForStop();
   /// Job seat only: puts the stopped program back in the foreground and continues it.
   void resumeInForeground();
+  /// Job seat only: continues the stopped program and leaves it in the background, as a
+  /// `kill -CONT` from outside does.
+  void continueInBackground();
   /// Closes the terminal's master side, as a terminal window closing does; no more screen.
   void hangUp();
   /// Waits for the program to end and returns its wait status; -1 on timeout.

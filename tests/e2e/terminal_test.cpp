@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <csignal>
 #include <string>
 #include <vector>
@@ -141,7 +142,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Ending{"SIGTERM", [](PtySession& s) { s.sendSignal(SIGTERM); },
                              [](int status) { return killedBy(status, SIGTERM); }},
                       Ending{"SIGHUP", [](PtySession& s) { s.sendSignal(SIGHUP); },
-                             [](int status) { return killedBy(status, SIGHUP); }}),
+                             [](int status) { return killedBy(status, SIGHUP); }},
+                      Ending{"SIGUSR1", [](PtySession& s) { s.sendSignal(SIGUSR1); },
+                             [](int status) { return killedBy(status, SIGUSR1); }},
+                      Ending{"SIGSEGV", [](PtySession& s) { s.sendSignal(SIGSEGV); },
+                             [](int status) { return killedBy(status, SIGSEGV); }}),
     [](const ::testing::TestParamInfo<Ending>& ending) { return std::string(ending.param.name); });
 
 TEST(TerminalSession, CtrlZHandsBackTheSettingsAndResumesTheKeyRead) {
@@ -191,6 +196,70 @@ TEST(TerminalSession, CtrlZWithoutAJobControlShellGoesOnReadingKeys) {
   EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
   EXPECT_EQ(session.screen(), typeAtTerminal("wxq", "").screen);
   EXPECT_TRUE(sameSettings(session.settings(), before));
+}
+
+// After the program gets the foreground: c, then 123 and Enter are echoed and end the line,
+// and q leaves the settings the terminal had at the start.
+void expectLineModeAfterKeys(PtySession& session) {
+  ASSERT_TRUE(session.waitForSettings(inKeyMode));
+  session.type("c");
+  ASSERT_TRUE(session.waitFor("p0 [N/mm2]= "));
+  session.type("123\r");
+  EXPECT_EQ(session.waitFor("DA [mm]   = "), "123\n\nfuer Kegelverband:\nDA [mm]   = ");
+  session.type("1 2 3 4\r");
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  session.type("q");
+  EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
+  EXPECT_TRUE(sameSettings(session.settings(), session.initialSettings()));
+}
+
+// Started as `zorpi &` from a shell with a line editor: the key read stops the program until
+// `fg`, and the settings it puts back are the user's, not the line editor's.
+TEST(TerminalSession, BackgroundStartWaitsForTheForeground) {
+  Launch launch;
+  launch.background = true;
+  launch.lineEditor = true;
+  PtySession session(ZORPI_PROGRAM, launch);
+  ASSERT_TRUE(session.started());
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(session.waitForStop());
+  session.resumeInForeground();
+  expectLineModeAfterKeys(session);
+}
+
+// Ctrl-Z, a SIGCONT from outside while the shell's line editor has the terminal, then `fg`.
+TEST(TerminalSession, SigcontInTheBackgroundTouchesNothingUntilFg) {
+  Launch launch;
+  launch.lineEditor = true;
+  PtySession session(ZORPI_PROGRAM, launch);
+  ASSERT_TRUE(session.started());
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(session.waitForSettings(inKeyMode));
+  session.type("\x1a");
+  ASSERT_TRUE(session.waitForStop());
+  session.continueInBackground();
+  ASSERT_TRUE(session.waitForStop()) << "a background key read must stop again";
+  session.resumeInForeground();
+  expectLineModeAfterKeys(session);
+}
+
+// The clamp script pasted at the menu in one piece: what the terminal hands over at once is
+// taken in order, keys included, and gives the results of the same script with no terminal.
+TEST(TerminalSession, APastedScriptGivesTheScriptsResults) {
+  const std::string script = "a\n6\nc\n120\ne\n40\n50\n60\n30\n20000\n2\n1\n0.15\n1\ng\n \nq\n";
+  std::string pasted = script;
+  std::replace(pasted.begin(), pasted.end(), '\n', '\r');  // Enter, as a terminal sends it
+  PtySession session(ZORPI_PROGRAM, {});
+  ASSERT_TRUE(session.started());
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(session.waitForSettings(inKeyMode));
+  session.type(pasted);
+  const std::string expected = runScript(script).screen;
+  const std::string results = expected.substr(expected.find("Ergebnisse"));
+  const auto shown = session.waitFor(results.substr(0, results.find(kPageBreak)));
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->substr(shown->find("Ergebnisse")), results.substr(0, results.find(kPageBreak)));
+  EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
 }
 
 TEST(TerminalSession, HangupWithSighupIgnoredEndsAsIfQWerePressed) {

@@ -1,0 +1,144 @@
+#include "console/number_item.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "fuzz/session_check.h"
+#include "model/connection_record.h"
+#include "support/g_text.h"
+
+namespace zorpi::testing {
+namespace {
+
+const std::string kManyDigits(200000, '7');
+
+struct ItemCase {
+  std::string typed;  // a whole line
+  std::string shown;  // the field afterwards, as the screens print it
+};
+
+// The taper's material dialogue answered with `typed` for p0 and 91 for DA: DA shows that
+// the line went as a whole, whatever the item did.
+TEST(NumberItems, AtARealPromptOnTheRecord) {
+  const ItemCase cases[] = {
+      {"160", "160"},
+      {"1.5e3", "1500"},
+      {".5", "0.5"},
+      {"7.", "7"},
+      {"0x1p4", "16"},
+      {"-0X.8", "-0.5"},
+      {"-Infinity", "-inf"},
+      {"nan(1_a)", "nan"},
+      {"5e", "150"},
+      {"5e+", "150"},
+      {"1.5E", "150"},
+      {"0x", "150"},
+      {".", "150"},
+      {"-", "150"},
+      {"infinit", "150"},
+      {"nan(", "150"},
+      {"0x1p", "150"},
+      {kManyDigits, "inf"},
+      {"0." + std::string(200000, '0') + "1", "0"},
+  };
+  for (const ItemCase& c : cases) {
+    ConnectionRecord r = createDefaultRecord();
+    ASSERT_EQ(checkSession("c\n" + c.typed + "\n91\n1.5\n301\n351\nq\n", r), "");
+    EXPECT_EQ(gText(r.p0), c.shown) << c.typed.substr(0, 20);
+    EXPECT_EQ(r.DA, 91) << c.typed.substr(0, 20);
+  }
+}
+
+// The clamp's geometry answered with `typed` for i and 1 for m.
+TEST(NumberItems, AtAnIntegerPromptOnTheRecord) {
+  const ItemCase cases[] = {
+      {"3", "3"},
+      {"-7", "-7"},
+      {"+", "0"},
+      {"-", "0"},
+      {"x", "0"},
+      {"2147483648", "2147483647"},
+      {"-" + kManyDigits, "-2147483648"},
+  };
+  for (const ItemCase& c : cases) {
+    ConnectionRecord r = createDefaultRecord();
+    ASSERT_EQ(checkSession("a\n6\ne\n40\n50\n60\n30\n20000\n" + c.typed + "\n1\n0.15\n1\nq\n", r),
+              "");
+    EXPECT_EQ(std::to_string(r.i), c.shown) << c.typed.substr(0, 20);
+    EXPECT_EQ(r.m, 1) << c.typed.substr(0, 20);
+  }
+}
+
+// The exact decimal digits of 2^-1075, halfway between 0 and the smallest double: 751 of
+// them, with value 0.digits x 10^exponent.
+std::string halfwayToSmallestDouble(int& exponent) {
+  std::string digits = "1";
+  exponent = 1;
+  for (int k = 0; k < 1075; ++k) {
+    std::string half;
+    int carry = 0;
+    for (const char c : digits) {
+      const int value = carry * 10 + (c - '0');
+      half += static_cast<char>('0' + value / 2);
+      carry = value % 2;
+    }
+    half += carry != 0 ? "5" : "";
+    if (half[0] == '0') {
+      half.erase(0, 1);
+      --exponent;
+    }
+    digits = half;
+  }
+  return digits;
+}
+
+// Random long items, decimal and hexadecimal, up to far more digits than are kept: the
+// value must be strtod's on the whole text, to the bit.
+TEST(NumberItems, LongItemsGetStrtodsValue) {
+  std::mt19937 random(1208);
+  const auto digits = [&random](std::size_t count, const char* alphabet, std::size_t base) {
+    std::string text;
+    for (std::size_t k = 0; k < count; ++k) {
+      text += alphabet[random() % base];
+    }
+    return text;
+  };
+  int exponent = 0;
+  const std::string halfway = "0." + halfwayToSmallestDouble(exponent);
+  std::vector<std::string> texts = {
+      // Exactly halfway between two doubles, and just above: only a digit far beyond the
+      // first ones decides which way to round.
+      "9007199254740993." + std::string(1000, '0') + "1",
+      "9007199254740993." + std::string(1000, '0'),
+      halfway + "e" + std::to_string(exponent),
+      halfway + "1e" + std::to_string(exponent),
+  };
+  for (int k = 0; k < 300; ++k) {
+    const bool hex = k % 3 == 0;
+    const char* alphabet = hex ? "0123456789abcdefABCDEF" : "0123456789";
+    std::string text = k % 2 ? "-" : "";
+    text += hex ? "0x" : "";
+    text += digits(random() % 1500, alphabet, hex ? 22 : 10) + "." +
+            digits(1 + random() % 1500, alphabet, hex ? 22 : 10);
+    text += (hex ? "p" : "e") + std::to_string(static_cast<int>(random() % 1400) - 700);
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    RealItem item;
+    for (const char c : text) {
+      ASSERT_TRUE(item.take(c)) << text;
+    }
+    ASSERT_TRUE(item.complete()) << text;
+    const double expected = std::strtod(text.c_str(), nullptr);
+    const double actual = item.value();
+    EXPECT_EQ(std::memcmp(&actual, &expected, sizeof actual), 0)
+        << text.substr(0, 40) << "...: " << actual << " vs " << expected;
+  }
+}
+
+}  // namespace
+}  // namespace zorpi::testing
