@@ -221,9 +221,9 @@ TEST(TerminalSession, BackgroundStartWaitsForTheForeground) {
   launch.lineEditor = true;
   PtySession session(ZORPI_PROGRAM, launch);
   ASSERT_TRUE(session.started());
-  ASSERT_TRUE(session.waitFor(kMenuEnd));
   ASSERT_TRUE(session.waitForStop());
   session.resumeInForeground();
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
   expectLineModeAfterKeys(session);
 }
 
