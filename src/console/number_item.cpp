@@ -90,6 +90,32 @@ bool RealItem::takeExponentChar(char c) {
   return true;
 }
 
+bool RealItem::takeMantissaChar(char c) {
+  const bool hex = part_ == Part::HexMantissa;
+  const int digit = hex ? hexValue(c) : (isDecimalDigit(c) ? c - '0' : -1);
+  if (digit >= 0) {
+    takeDigit(digit);
+    return true;
+  }
+  if (c == '.' && !pointTaken_) {
+    pointTaken_ = true;
+    onlyZero_ = false;
+    return true;
+  }
+  if (lower(c) == 'x' && onlyZero_) {
+    part_ = Part::HexMantissa;
+    mantissaDigits_ = false;
+    onlyZero_ = false;
+    return true;
+  }
+  if (lower(c) == (hex ? 'p' : 'e') && mantissaDigits_) {
+    part_ = hex ? Part::HexExponent : Part::Exponent;
+    exponentSignAllowed_ = true;
+    return true;
+  }
+  return false;
+}
+
 bool RealItem::take(char c) {
   switch (part_) {
     case Part::Start:
@@ -109,42 +135,8 @@ bool RealItem::take(char c) {
       }
       return false;
     case Part::Mantissa:
-      if (isDecimalDigit(c)) {
-        takeDigit(c - '0');
-        return true;
-      }
-      if (c == '.' && !pointTaken_) {
-        pointTaken_ = true;
-        onlyZero_ = false;
-        return true;
-      }
-      if (lower(c) == 'x' && onlyZero_) {
-        part_ = Part::HexMantissa;
-        mantissaDigits_ = false;
-        onlyZero_ = false;
-        return true;
-      }
-      if (lower(c) == 'e' && mantissaDigits_) {
-        part_ = Part::Exponent;
-        exponentSignAllowed_ = true;
-        return true;
-      }
-      return false;
     case Part::HexMantissa:
-      if (hexValue(c) >= 0) {
-        takeDigit(hexValue(c));
-        return true;
-      }
-      if (c == '.' && !pointTaken_) {
-        pointTaken_ = true;
-        return true;
-      }
-      if (lower(c) == 'p' && mantissaDigits_) {
-        part_ = Part::HexExponent;
-        exponentSignAllowed_ = true;
-        return true;
-      }
-      return false;
+      return takeMantissaChar(c);
     case Part::Exponent:
     case Part::HexExponent:
       return takeExponentChar(c);

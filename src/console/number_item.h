@@ -35,6 +35,7 @@ class RealItem {
     NanClosed,    // after "nan(...)"
   };
   void takeDigit(int digit);
+  bool takeMantissaChar(char c);
   bool takeExponentChar(char c);
 
   Part part_ = Part::Start;
