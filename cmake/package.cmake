@@ -1,5 +1,7 @@
 # `cpack -G DEB` in the build folder: zorpi_<version>_<arch>.deb with the program, its
 # compressed manual page and its documents; the dependencies come from dpkg-shlibdeps.
+# For Windows, `cpack -G ZIP`: zorpi-<version>-win64.zip with the program, README, licence
+# and the manual page as text.
 
 set(CPACK_PACKAGE_NAME zorpi)
 set(CPACK_PACKAGE_VENDOR "ZORPI-Entwicklerteam")
@@ -18,12 +20,20 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Only the program's component; the calculation library is for `cmake --install`.
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_COMPONENTS_ALL program)
 set(CPACK_STRIP_FILES ON)
-# Debian keeps manual pages gzip-compressed.
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/compress_manual.cmake)
+set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-win64)
+  # Unzipped, it makes a folder of that name.
+  set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
+else()
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  # Debian keeps manual pages gzip-compressed.
+  set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/compress_manual.cmake)
+endif()
 include(CPack)

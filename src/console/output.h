@@ -15,8 +15,12 @@ class OutputSink {
   virtual bool write(const char* data, std::size_t size) = 0;
 };
 
-/// Writes to a file descriptor: retries interrupted and partial writes, and waits while a
-/// non-blocking descriptor is full; false on any other error (ENOSPC, EPIPE, EIO, ...).
+/// The file descriptor of standard output.
+constexpr int kStandardOutput = 1;
+
+/// Writes bytes unchanged to a file descriptor (binary, "\n" stays "\n"): retries interrupted
+/// and partial writes, and waits while a non-blocking descriptor is full; false on any other
+/// error (a full disk, a pipe with no reader, an I/O error). Each platform implements it.
 class FdOutputSink : public OutputSink {
  public:
   explicit FdOutputSink(int fd) : fd_(fd) {}

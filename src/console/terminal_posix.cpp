@@ -43,6 +43,15 @@ const int kTerminatingSignals[] = {
 #endif
 };
 
+// Puts back the settings saved before the current key read; does nothing when no key read
+// is in progress, so it is safe to call twice, and async-signal-safe.
+void restoreTerminal() {
+  if (gKeyMode) {
+    gKeyMode = 0;
+    tcsetattr(gTerminal, TCSANOW, &gSaved);
+  }
+}
+
 // Waits until `fd` is ready for `events`, for descriptors in non-blocking mode.
 void waitUntilReady(int fd, short events) {
   struct pollfd ready = {fd, events, 0};
@@ -204,13 +213,6 @@ int readKeyHeld(Output& output, const sigset_t& waiting) {
 }
 
 }  // namespace
-
-void restoreTerminal() {
-  if (gKeyMode) {
-    gKeyMode = 0;
-    tcsetattr(gTerminal, TCSANOW, &gSaved);
-  }
-}
 
 TerminalInput::TerminalInput() {
   const int fd = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
