@@ -30,14 +30,9 @@ int Console::readKey() {
   if (keysEnded()) {
     return kEndOfKeys;
   }
-  int key = kNoTypedAheadKey;
-  if (!input_.hasKeyboard()) {
-    key = typed_.readKey();
-  } else {
-    key = typed_.readTypedAheadKey();
-    if (key == kNoTypedAheadKey) {
-      key = input_.readKey(output_);
-    }
+  int key = input_.hasKeyboard() ? typed_.readTypedAheadKey() : typed_.readKey();
+  if (key == kNoTypedAheadKey) {
+    key = input_.readKey(output_);
   }
   keysEnded_ = key == kEndOfKeys;
   return keysEnded() ? kEndOfKeys : key;

@@ -38,14 +38,20 @@ bool TypedInput::fetch() {
     // A terminal hands over a line per read, unless keys were typed or pasted while it was
     // out of line mode: then all of them come at once, and what follows the first line
     // break was meant for later reads, keys included.
-    const void* lineEnd = std::memchr(block_.get(), '\n', end_);
-    if (lineEnd != nullptr) {
-      const auto from =
-          static_cast<std::size_t>(static_cast<const char*>(lineEnd) - block_.get()) + 1;
-      typedAheadFrom_ = from < end_ ? from : kNone;
+    typedAheadFrom_ = afterLineBreak(0);
+    if (typedAheadFrom_ >= end_) {
+      typedAheadFrom_ = kNone;
     }
   }
   return true;
+}
+
+std::size_t TypedInput::afterLineBreak(std::size_t from) const {
+  const void* lineBreak = std::memchr(block_.get() + from, '\n', end_ - from);
+  if (lineBreak == nullptr) {
+    return kNone;
+  }
+  return static_cast<std::size_t>(static_cast<const char*>(lineBreak) - block_.get()) + 1;
 }
 
 int TypedInput::peek() {
@@ -74,9 +80,9 @@ bool TypedInput::skipWhiteSpace() {
 
 void TypedInput::dropLine() {
   while (peek() >= 0) {
-    const void* lineEnd = std::memchr(block_.get() + pos_, '\n', end_ - pos_);
-    if (lineEnd != nullptr) {
-      pos_ = static_cast<std::size_t>(static_cast<const char*>(lineEnd) - block_.get()) + 1;
+    const std::size_t next = afterLineBreak(pos_);
+    if (next != kNone) {
+      pos_ = next;
       return;
     }
     pos_ = end_;

@@ -48,6 +48,9 @@ class TypedInput {
   int peek();
   /// Moves past white space, fetching as needed; false at end of input.
   bool skipWhiteSpace();
+  /// Where the block continues after the first line break at or after `from`; kNone if the
+  /// block holds none there.
+  std::size_t afterLineBreak(std::size_t from) const;
   /// Discards the rest of the current line, its line break included.
   void dropLine();
   /// The shared frame of both number reads.
