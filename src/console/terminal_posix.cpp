@@ -144,10 +144,10 @@ bool waitForForeground(Output& output, const sigset_t& waiting) {
     if (foreground == getpgrp()) {
       return true;
     }
-    gKeyMode = 0;
+    gKeyMode = 0;  // not ours now: nothing to put back from here
     if (foreground < 0) {
       return false;  // hung up: a read would end at once too
-    }                // not ours now: nothing to put back from here
+    }
     if (isIgnored(SIGTTIN) || sigismember(&waiting, SIGTTIN) == 1) {
       return false;
     }
