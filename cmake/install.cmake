@@ -1,6 +1,7 @@
 # What `cmake --install` puts where. Component "program": the program, its manual page and
-# its documents (the Debian package and the Windows zip hold only these). Component "development": the
-# calculation library for other programs, as the CMake package zorpi with target zorpi::calc.
+# its documents (the Debian package and the Windows zip hold only these). Component
+# "development": the calculation library for other programs, as the CMake package zorpi with
+# target zorpi::calc.
 
 include(CMakePackageConfigHelpers)
 

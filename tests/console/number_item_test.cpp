@@ -14,62 +14,37 @@
 namespace zorpi::testing {
 namespace {
 
-const std::string kManyDigits(200000, '7');
-
 struct ItemCase {
+  bool integer;       // asked at an integer prompt, else at a real one
   std::string typed;  // a whole line
   std::string shown;  // the field afterwards, as the screens print it
 };
 
-// The taper's material dialogue answered with `typed` for p0 and 91 for DA: DA shows that
-// the line went as a whole, whatever the item did.
-TEST(NumberItems, AtARealPromptOnTheRecord) {
+// Whole and unfinished items on the record; the huge ones are in the bounds tests. A real is
+// the taper's p0, followed by DA; an integer is the clamp's i, followed by m. The field after
+// it shows that the line went as a whole, whatever the item did.
+TEST(NumberItems, WholeAndUnfinishedItemsOnTheRecord) {
   const ItemCase cases[] = {
-      {"160", "160"},
-      {"1.5e3", "1500"},
-      {".5", "0.5"},
-      {"7.", "7"},
-      {"0x1p4", "16"},
-      {"-0X.8", "-0.5"},
-      {"-Infinity", "-inf"},
-      {"nan(1_a)", "nan"},
-      {"5e", "150"},
-      {"5e+", "150"},
-      {"1.5E", "150"},
-      {"0x", "150"},
-      {".", "150"},
-      {"-", "150"},
-      {"infinit", "150"},
-      {"nan(", "150"},
-      {"0x1p", "150"},
-      {kManyDigits, "inf"},
-      {"0." + std::string(200000, '0') + "1", "0"},
+      {false, "1.5e3", "1500"},   {false, ".5", "0.5"},      {false, "7.", "7"},
+      {false, "0x1p4", "16"},     {false, "-0X.8", "-0.5"},  {false, "-Infinity", "-inf"},
+      {false, "nan(1_a)", "nan"}, {false, "5e", "150"},      {false, "5e+", "150"},
+      {false, "1.5E", "150"},     {false, "0x", "150"},      {false, ".", "150"},
+      {false, "-", "150"},        {false, "infinit", "150"}, {false, "nan(", "150"},
+      {false, "0x1p", "150"},     {true, "-7", "-7"},        {true, "+", "0"},
+      {true, "-", "0"},           {true, "x", "0"},
   };
   for (const ItemCase& c : cases) {
     ConnectionRecord r = createDefaultRecord();
-    ASSERT_EQ(checkSession("c\n" + c.typed + "\n91\n1.5\n301\n351\nq\n", r), "");
-    EXPECT_EQ(gText(r.p0), c.shown) << c.typed.substr(0, 20);
-    EXPECT_EQ(r.DA, 91) << c.typed.substr(0, 20);
-  }
-}
-
-// The clamp's geometry answered with `typed` for i and 1 for m.
-TEST(NumberItems, AtAnIntegerPromptOnTheRecord) {
-  const ItemCase cases[] = {
-      {"3", "3"},
-      {"-7", "-7"},
-      {"+", "0"},
-      {"-", "0"},
-      {"x", "0"},
-      {"2147483648", "2147483647"},
-      {"-" + kManyDigits, "-2147483648"},
-  };
-  for (const ItemCase& c : cases) {
-    ConnectionRecord r = createDefaultRecord();
-    ASSERT_EQ(checkSession("a\n6\ne\n40\n50\n60\n30\n20000\n" + c.typed + "\n1\n0.15\n1\nq\n", r),
-              "");
-    EXPECT_EQ(std::to_string(r.i), c.shown) << c.typed.substr(0, 20);
-    EXPECT_EQ(r.m, 1) << c.typed.substr(0, 20);
+    if (c.integer) {
+      ASSERT_EQ(checkSession("a\n6\ne\n40\n50\n60\n30\n20000\n" + c.typed + "\n1\n0.15\n1\nq\n", r),
+                "");
+      EXPECT_EQ(std::to_string(r.i), c.shown) << c.typed;
+      EXPECT_EQ(r.m, 1) << c.typed;
+    } else {
+      ASSERT_EQ(checkSession("c\n" + c.typed + "\n91\n1.5\n301\n351\nq\n", r), "");
+      EXPECT_EQ(gText(r.p0), c.shown) << c.typed;
+      EXPECT_EQ(r.DA, 91) << c.typed;
+    }
   }
 }
 
