@@ -1,6 +1,7 @@
 #include "console/number_item.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -11,10 +12,16 @@ namespace {
 // A double needs at most 767 significant decimal digits to be rounded correctly; the digits
 // after those only matter for whether they were all zero.
 constexpr std::size_t kMaxDigits = 800;
-// Far beyond any exponent that still gives a finite, non-zero double.
-constexpr std::int64_t kExponentLimit = 1'000'000;
-constexpr std::int64_t kShiftLimit = 1'000'000'000'000;
-constexpr std::size_t kMaxNanSequence = 64;
+// The point shift counts digits, so it saturates only after 10^15 of them: a petabyte typed
+// into one number, which no run reaches. Up to there it is exact.
+constexpr std::int64_t kShiftLimit = 1'000'000'000'000'000;
+// The written exponent saturates here. Even after the largest shift (4 x kShiftLimit for
+// hexadecimal digits) a saturated exponent stays beyond kResultLimit, so saturation never
+// changes the value; and ten times the limit plus a digit still fits in 64 bits.
+constexpr std::int64_t kExponentLimit = 100'000'000'000'000'000;
+// Far beyond any exponent that still gives a finite, non-zero double from at most
+// kMaxDigits + 1 digits; what strtod is handed is clamped to it.
+constexpr std::int64_t kResultLimit = 1'000'000;
 constexpr char kInfinity[] = "infinity";
 constexpr char kNan[] = "nan";
 
@@ -116,24 +123,57 @@ bool RealItem::takeMantissaChar(char c) {
   return false;
 }
 
+bool RealItem::takeStartChar(char c) {
+  if (isSign(c) && !signTaken_) {
+    signTaken_ = true;
+    negative_ = c == '-';
+    return true;
+  }
+  if (isDecimalDigit(c) || c == '.') {
+    part_ = Part::Mantissa;
+    return takeMantissaChar(c);
+  }
+  if (lower(c) == kInfinity[0] || lower(c) == kNan[0]) {
+    part_ = lower(c) == kNan[0] ? Part::Nan : Part::Infinity;
+    lettersMatched_ = 1;
+    return true;
+  }
+  return false;
+}
+
+bool RealItem::takeInfinityChar(char c) {
+  if (lettersMatched_ < 8 && lower(c) == kInfinity[lettersMatched_]) {
+    ++lettersMatched_;
+    return true;
+  }
+  return false;
+}
+
+bool RealItem::takeNanChar(char c) {
+  if (lettersMatched_ < 3 && lower(c) == kNan[lettersMatched_]) {
+    ++lettersMatched_;
+    return true;
+  }
+  if (lettersMatched_ == 3 && c == '(') {
+    part_ = Part::NanSequence;
+    return true;
+  }
+  return false;
+}
+
+// The sequence is only read over: every NaN gets the same value, whatever it says.
+bool RealItem::takeNanSequenceChar(char c) {
+  if (c == ')') {
+    part_ = Part::NanClosed;
+    return true;
+  }
+  return isDecimalDigit(c) || (lower(c) >= 'a' && lower(c) <= 'z') || c == '_';
+}
+
 bool RealItem::take(char c) {
   switch (part_) {
     case Part::Start:
-      if (isSign(c) && !signTaken_) {
-        signTaken_ = true;
-        negative_ = c == '-';
-        return true;
-      }
-      if (isDecimalDigit(c) || c == '.') {
-        part_ = Part::Mantissa;
-        return take(c);
-      }
-      if (lower(c) == kInfinity[0] || lower(c) == kNan[0]) {
-        part_ = lower(c) == kNan[0] ? Part::Nan : Part::Infinity;
-        lettersMatched_ = 1;
-        return true;
-      }
-      return false;
+      return takeStartChar(c);
     case Part::Mantissa:
     case Part::HexMantissa:
       return takeMantissaChar(c);
@@ -141,34 +181,11 @@ bool RealItem::take(char c) {
     case Part::HexExponent:
       return takeExponentChar(c);
     case Part::Infinity:
-      if (lettersMatched_ < 8 && lower(c) == kInfinity[lettersMatched_]) {
-        ++lettersMatched_;
-        return true;
-      }
-      return false;
+      return takeInfinityChar(c);
     case Part::Nan:
-      if (lettersMatched_ < 3 && lower(c) == kNan[lettersMatched_]) {
-        ++lettersMatched_;
-        return true;
-      }
-      if (lettersMatched_ == 3 && c == '(') {
-        part_ = Part::NanSequence;
-        return true;
-      }
-      return false;
+      return takeNanChar(c);
     case Part::NanSequence:
-      if (c == ')') {
-        part_ = Part::NanClosed;
-        return true;
-      }
-      if (isDecimalDigit(c) || (lower(c) >= 'a' && lower(c) <= 'z') || c == '_') {
-        nanSequenceKept_ = nanSequenceKept_ && nanSequence_.size() < kMaxNanSequence;
-        if (nanSequenceKept_) {
-          nanSequence_ += c;
-        }
-        return true;
-      }
-      return false;
+      return takeNanSequenceChar(c);
     case Part::NanClosed:
       return false;
   }
@@ -199,6 +216,11 @@ bool RealItem::complete() const {
 }
 
 double RealItem::value() const {
+  // Not the platform's strtod: it may put a sequence's bits into the NaN, or drop its quiet
+  // bit. One quiet NaN, with the sign typed, on every platform.
+  if (part_ == Part::Nan || part_ == Part::NanClosed) {
+    return std::copysign(std::numeric_limits<double>::quiet_NaN(), negative_ ? -1.0 : 1.0);
+  }
   // A short text with the item's value for strtod: the kept digits, a 1 standing for any
   // non-zero digits cut off (enough for strtod to round as it would on the whole item), and
   // the exponent that puts the point back where it was.
@@ -206,17 +228,12 @@ double RealItem::value() const {
   const bool hex = part_ == Part::HexMantissa || part_ == Part::HexExponent;
   if (part_ == Part::Infinity) {
     text += "inf";
-  } else if (part_ == Part::Nan || part_ == Part::NanClosed) {
-    text += "nan";
-    if (part_ == Part::NanClosed && nanSequenceKept_) {
-      text += "(" + nanSequence_ + ")";
-    }
   } else if (digits_.empty()) {
     text += "0";
   } else {
-    const std::int64_t explicitExponent = exponentNegative_ ? -exponent_ : exponent_;
-    const std::int64_t exponent =
-        std::clamp((hex ? 4 : 1) * pointShift_ + explicitExponent, -kExponentLimit, kExponentLimit);
+    const std::int64_t writtenExponent = exponentNegative_ ? -exponent_ : exponent_;
+    const std::int64_t exponent = std::clamp((hex ? 4 : 1) * pointShift_ + writtenExponent,
+                                             -kResultLimit, kResultLimit);
     text += hex ? "0x0." : "0.";
     text += digits_;
     text += cutNonZero_ ? "1" : "";

@@ -19,7 +19,8 @@ class RealItem {
   std::size_t take(std::string_view text);
   /// True when the text taken so far is a whole number, not just the beginning of one.
   bool complete() const;
-  /// The item's value as std::strtod gives it in the "C" locale; only when `complete()`.
+  /// The item's value as std::strtod gives it in the "C" locale, whatever its length; a NaN
+  /// is always the quiet one with the sign typed. Only when `complete()`.
   double value() const;
 
  private:
@@ -34,9 +35,14 @@ class RealItem {
     NanSequence,  // inside "nan(...)"
     NanClosed,    // after "nan(...)"
   };
-  void takeDigit(int digit);
+  // One step per part: each takes `c` when it continues the item in that part.
+  bool takeStartChar(char c);
   bool takeMantissaChar(char c);
   bool takeExponentChar(char c);
+  bool takeInfinityChar(char c);
+  bool takeNanChar(char c);
+  bool takeNanSequenceChar(char c);
+  void takeDigit(int digit);
 
   Part part_ = Part::Start;
   bool negative_ = false;
@@ -54,8 +60,6 @@ class RealItem {
   bool exponentSignAllowed_ = false;
   bool exponentDigits_ = false;
   int lettersMatched_ = 0;  // of "infinity" or "nan"
-  std::string nanSequence_;
-  bool nanSequenceKept_ = true;
 };
 
 /// The input item of a "%d" read: an optional sign and decimal digits, taken one character at

@@ -91,6 +91,11 @@ TEST(NumberItems, LongItemsGetStrtodsValue) {
       "9007199254740993." + std::string(1000, '0'),
       halfway + "e" + std::to_string(exponent),
       halfway + "1e" + std::to_string(exponent),
+      // Digit shifts of over a million places against a written exponent of as many.
+      "1" + std::string(1'000'010, '0') + "e-1000010",
+      "0." + std::string(2'000'000, '0') + "1e3000000",
+      "0x1" + std::string(250'001, '0') + "p-1000004",
+      "0." + std::string(1'000'000, '0') + "1e999999999999999999999",
   };
   for (int k = 0; k < 300; ++k) {
     const bool hex = k % 3 == 0;
@@ -112,6 +117,23 @@ TEST(NumberItems, LongItemsGetStrtodsValue) {
     const double actual = item.value();
     EXPECT_EQ(std::memcmp(&actual, &expected, sizeof actual), 0)
         << text.substr(0, 40) << "...: " << actual << " vs " << expected;
+  }
+}
+
+// A NaN is the one quiet NaN of plain "nan", with its sign, whatever sequence it carries:
+// the same bits on every platform.
+TEST(NumberItems, EveryNanIsThePlainQuietNan) {
+  const char* texts[] = {"nan", "NAN", "nan()", "nan(0)", "nan(5)", "nan(0x10000000000000)", "nan(1_a)",
+                         "-nan", "-nan(0x10000000000000)", "-NaN(0)"};
+  const double plus = std::strtod("nan", nullptr);
+  const double minus = std::strtod("-nan", nullptr);
+  for (const std::string text : texts) {
+    RealItem item;
+    ASSERT_EQ(item.take(text), text.size()) << text;
+    ASSERT_TRUE(item.complete()) << text;
+    const double actual = item.value();
+    const double& expected = text[0] == '-' ? minus : plus;
+    EXPECT_EQ(std::memcmp(&actual, &expected, sizeof actual), 0) << text;
   }
 }
 
