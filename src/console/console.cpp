@@ -1,5 +1,7 @@
 #include "console/console.h"
 
+#include <algorithm>
+
 #include "console/value_format.h"
 
 namespace zorpi {
@@ -26,14 +28,29 @@ void printFormatted(Console& console, std::string_view format, AppendValue appen
 
 }  // namespace
 
-int Console::readKey() {
+int Console::nextKey() {
   if (keysEnded()) {
     return kEndOfKeys;
   }
-  int key = input_.hasKeyboard() ? typed_.readTypedAheadKey() : typed_.readKey();
-  if (key == kNoTypedAheadKey) {
-    key = input_.readKey(output_);
+  if (!input_.hasKeyboard()) {
+    return keyOrEnd(typed_.takeScriptKey());
   }
+  int key = typed_.takeTypedAheadKey();
+  while (key == kNoTypedAheadKey) {
+    char keys[kKeyboardBurst];
+    const std::size_t room = std::min(sizeof keys, typed_.typedAheadRoom());
+    const std::size_t got = input_.readKeyboard(output_, keys, std::max<std::size_t>(room, 1));
+    if (got <= 1) {
+      key = got == 1 ? static_cast<unsigned char>(keys[0]) : kEndOfKeys;
+    } else {
+      typed_.addTypedAhead(std::string_view(keys, got));
+      key = typed_.takeTypedAheadKey();
+    }
+  }
+  return keyOrEnd(key);
+}
+
+int Console::keyOrEnd(int key) {
   keysEnded_ = key == kEndOfKeys;
   return keysEnded() ? kEndOfKeys : key;
 }
@@ -52,7 +69,7 @@ void printValue(Console& console, std::string_view format, std::int32_t value) {
 }
 
 int readKey(Console& console) {
-  return console.readKey();
+  return console.nextKey();
 }
 
 bool readReal(Console& console, double& field) {

@@ -21,13 +21,17 @@ class Console {
   Output& output() { return output_; }
   TypedInput& typed() { return typed_; }
   /// Next key code 0..255, or kEndOfKeys; once the keys have ended or the output has
-  /// failed, always kEndOfKeys.
-  int readKey();
+  /// failed, always kEndOfKeys. Keys that reach the keyboard together (a paste) are typed
+  /// ahead and taken as a script's; a key pressed alone is taken as it is, Enter included.
+  int nextKey();
   /// True once a key read has met the end of the keys or the output has failed; the session
   /// must then end at once.
   bool keysEnded() const { return keysEnded_ || output_.failed(); }
 
  private:
+  /// Notes the end of the keys; `key` itself, or kEndOfKeys once the output has failed.
+  int keyOrEnd(int key);
+
   InputSource& input_;
   Output output_;
   TypedInput typed_;

@@ -232,8 +232,8 @@ double RealItem::value() const {
     text += "0";
   } else {
     const std::int64_t writtenExponent = exponentNegative_ ? -exponent_ : exponent_;
-    const std::int64_t exponent = std::clamp((hex ? 4 : 1) * pointShift_ + writtenExponent,
-                                             -kResultLimit, kResultLimit);
+    const std::int64_t exponent =
+        std::clamp((hex ? 4 : 1) * pointShift_ + writtenExponent, -kResultLimit, kResultLimit);
     text += hex ? "0x0." : "0.";
     text += digits_;
     text += cutNonZero_ ? "1" : "";

@@ -10,7 +10,8 @@ namespace zorpi {
 /// standard input. Each platform implements it in a file of its own. Only one may exist.
 class TerminalInput : public InputSource {
  public:
-  /// Opens the keyboard and, on POSIX, installs the signal handlers that restore it.
+  /// Opens the keyboard (POSIX: at descriptor 3 or above, never in place of a closed
+  /// standard descriptor) and, on POSIX, installs the signal handlers.
   TerminalInput();
   /// Restores the terminal (if a key read was interrupted) and closes it.
   ~TerminalInput() override;
@@ -20,11 +21,11 @@ class TerminalInput : public InputSource {
   bool hasKeyboard() const override;
   /// True when standard input is the terminal or console too.
   bool standardInputIsKeyboard() const override;
-  /// Flushes `output` and reads one key code without echo and without Enter (POSIX: in the
-  /// foreground, stopping as a background reader does, with the terminal out of line mode
-  /// for this one read only); kEndOfKeys at end of file, hangup, a read error, a failed
-  /// output, or in a background that cannot be left.
-  int readKey(Output& output) override;
+  /// Flushes `output` and reads the waiting key codes without echo and without Enter (POSIX:
+  /// in the foreground, stopping as a background reader does, with the terminal out of line
+  /// mode for this one read only); 0 at end of file, hangup, a read error, a failed output,
+  /// or in a background that cannot be left.
+  std::size_t readKeyboard(Output& output, char* buffer, std::size_t capacity) override;
   /// Reads standard input, retried when interrupted and waiting while a non-blocking one is
   /// empty; 0 at end or on an error.
   std::size_t readStandardInput(char* buffer, std::size_t capacity) override;

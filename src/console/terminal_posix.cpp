@@ -1,8 +1,14 @@
 // The keyboard, standard input and standard output on POSIX systems: keys from the
 // controlling terminal, switched out of line mode for each key read only.
+//
+// As in less, the signal handlers only record what came. The signals they record are held
+// back while the program works and let in only while it waits (pselect with the caller's
+// mask, or a read or write that may block), so every one of them interrupts a wait, and the
+// code after the wait does the work: the stop, the restore and re-raise of a terminating
+// signal, the re-read after a continue. The terminal's settings are changed only from the
+// foreground, with SIGTTOU held, so no restore can stop the process.
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/select.h>
 #include <termios.h>
 #include <unistd.h>
@@ -17,18 +23,26 @@ namespace zorpi {
 
 namespace {
 
+// Below this the terminal would take the place of a closed standard descriptor.
+constexpr int kFirstFreeDescriptor = 3;
+
 // Shared with the signal handlers, hence plain globals.
 int gTerminal = -1;
-struct termios gSaved;                        // the user's settings, valid while gKeyMode
-volatile std::sig_atomic_t gKeyMode = 0;      // a key read has the terminal in key mode
-volatile std::sig_atomic_t gStoppedByUs = 0;  // a Ctrl-Z handed the settings back
-volatile std::sig_atomic_t gContinued = 0;    // a SIGCONT came
+struct termios gSaved;                          // the user's settings, valid while gKeyMode
+volatile std::sig_atomic_t gKeyMode = 0;        // a key read has the terminal in key mode
+volatile std::sig_atomic_t gPendingSignal = 0;  // a terminating signal to act on
+volatile std::sig_atomic_t gStopAsked = 0;      // a Ctrl-Z to act on
+volatile std::sig_atomic_t gContinued = 0;      // a SIGCONT came
+bool gStoppedByUs = false;                      // the user may have changed the settings
+bool gSignalsHeld = false;                      // handlers installed, gHeld held back
+sigset_t gHeld;                                 // recorded signals, held back while working
+sigset_t gWaiting;                              // the mask while waiting: the caller's own
 
-// Catchable signals whose default action ends the process, crashes included: each puts the
-// terminal back before the process dies of it.
+// Catchable signals whose default action ends the process. A handler records them; the wait
+// they interrupt puts the terminal back and lets them end the process.
 const int kTerminatingSignals[] = {
-    SIGHUP,    SIGINT,  SIGQUIT, SIGILL,  SIGTRAP, SIGABRT, SIGBUS,    SIGFPE,  SIGUSR1, SIGSEGV,
-    SIGUSR2,   SIGPIPE, SIGALRM, SIGTERM, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF, SIGSYS,
+    SIGHUP,    SIGINT,  SIGQUIT, SIGUSR1, SIGUSR2,   SIGPIPE,
+    SIGALRM,   SIGTERM, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF,
 #ifdef SIGPOLL
     SIGPOLL,
 #endif
@@ -38,24 +52,42 @@ const int kTerminatingSignals[] = {
 #ifdef SIGSTKFLT
     SIGSTKFLT,
 #endif
+};
+
+// Faults, and abort: a handler cannot return to the code that raised them, so it restores
+// the terminal itself and lets the signal end the process.
+const int kFaultSignals[] = {
+    SIGILL, SIGTRAP, SIGABRT, SIGBUS, SIGFPE, SIGSEGV, SIGSYS,
 #ifdef SIGEMT
     SIGEMT,
 #endif
 };
 
-// Puts back the settings saved before the current key read; does nothing when no key read
-// is in progress, so it is safe to call twice, and async-signal-safe.
+bool inForeground() {
+  return tcgetpgrp(gTerminal) == getpgrp();
+}
+
+// Applies `settings` with SIGTTOU held, so that it never stops the process; the callers make
+// sure they are in the foreground first.
+void applySettings(const struct termios& settings) {
+  sigset_t ttou;
+  sigset_t before;
+  sigemptyset(&ttou);
+  sigaddset(&ttou, SIGTTOU);
+  sigprocmask(SIG_BLOCK, &ttou, &before);
+  tcsetattr(gTerminal, TCSANOW, &settings);
+  sigprocmask(SIG_SETMASK, &before, nullptr);
+}
+
+// Puts back the settings saved before the current key read. Nothing to do when no key read
+// is in progress, and nothing in the background, where the shell has put its own back: safe
+// to call twice, and async-signal-safe.
 void restoreTerminal() {
   if (gKeyMode) {
     gKeyMode = 0;
-    tcsetattr(gTerminal, TCSANOW, &gSaved);
-  }
-}
-
-// Waits until `fd` is ready for `events`, for descriptors in non-blocking mode.
-void waitUntilReady(int fd, short events) {
-  struct pollfd ready = {fd, events, 0};
-  while (poll(&ready, 1, -1) < 0 && errno == EINTR) {
+    if (inForeground()) {
+      applySettings(gSaved);
+    }
   }
 }
 
@@ -67,13 +99,8 @@ void applyKeyMode() {
   keyMode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
   keyMode.c_cc[VMIN] = 1;
   keyMode.c_cc[VTIME] = 0;
-  tcsetattr(gTerminal, TCSANOW, &keyMode);
-}
-
-void onTerminatingSignal(int signal) {
-  restoreTerminal();
-  // SA_RESETHAND put back the default action: the signal ends the process as the shell expects.
-  std::raise(signal);
+  gKeyMode = 1;
+  applySettings(keyMode);
 }
 
 void installHandler(int signal, void (*handler)(int), int flags) {
@@ -84,26 +111,22 @@ void installHandler(int signal, void (*handler)(int), int flags) {
   sigaction(signal, &action, nullptr);
 }
 
-// Ctrl-Z: hand the user's settings back while stopped. The key read starts over when the
-// wait for its key is interrupted, so the real work is done there, not here.
-void onStop(int) {
-  const int savedErrno = errno;
-  if (gKeyMode) {
-    gKeyMode = 0;
-    tcsetattr(gTerminal, TCSANOW, &gSaved);
-    gStoppedByUs = 1;
-  }
-  installHandler(SIGTSTP, SIG_DFL, 0);
-  sigset_t stop;
-  sigemptyset(&stop);
-  sigaddset(&stop, SIGTSTP);
-  sigprocmask(SIG_UNBLOCK, &stop, nullptr);
-  std::raise(SIGTSTP);  // stops here until SIGCONT; dropped in an orphaned process group
-  installHandler(SIGTSTP, onStop, 0);
-  errno = savedErrno;
+void onTerminatingSignal(int signal) {
+  gPendingSignal = signal;
 }
 
-// Without SA_RESTART, so that a continued key read is interrupted and starts over.
+void onFault(int signal) {
+  restoreTerminal();
+  // SA_RESETHAND put back the default action: once the handler returns, the signal (raised
+  // again, or the fault repeated) ends the process as the shell expects.
+  std::raise(signal);
+}
+
+void onStop(int) {
+  gStopAsked = 1;
+}
+
+// Without SA_RESTART, so that a continued wait is interrupted and starts over.
 void onContinue(int) {
   gContinued = 1;
 }
@@ -114,64 +137,131 @@ bool isIgnored(int signal) {
   return current.sa_handler == SIG_IGN;
 }
 
+// Records `signal` with `handler`, unless it was ignored when the program started (nohup).
+void record(int signal, void (*handler)(int)) {
+  if (!isIgnored(signal)) {
+    installHandler(signal, handler, 0);
+    sigaddset(&gHeld, signal);
+  }
+}
+
 void installHandlers() {
+  sigemptyset(&gHeld);
   for (const int signal : kTerminatingSignals) {
-    if (!isIgnored(signal)) {
-      installHandler(signal, onTerminatingSignal, static_cast<int>(SA_RESETHAND));
-    }
+    record(signal, onTerminatingSignal);
   }
 #if defined(SIGRTMIN) && defined(SIGRTMAX)
   for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal) {
-    if (!isIgnored(signal)) {
-      installHandler(signal, onTerminatingSignal, static_cast<int>(SA_RESETHAND));
-    }
+    record(signal, onTerminatingSignal);
   }
 #endif
-  if (!isIgnored(SIGTSTP)) {
+  for (const int signal : kFaultSignals) {
+    if (!isIgnored(signal)) {
+      installHandler(signal, onFault, static_cast<int>(SA_RESETHAND));
+    }
+  }
+  record(SIGTSTP, onStop);
+  installHandler(SIGCONT, onContinue, 0);
+  sigaddset(&gHeld, SIGCONT);
+  sigprocmask(SIG_BLOCK, &gHeld, &gWaiting);
+  gSignalsHeld = true;
+}
+
+// Sends `signal` with its default action to this process and lets it in; the signal ends or
+// stops the process before this returns, or is dropped (a stop in an orphaned process group).
+void raiseWithDefaultAction(int signal) {
+  installHandler(signal, SIG_DFL, 0);
+  sigset_t one;
+  sigemptyset(&one);
+  sigaddset(&one, signal);
+  std::raise(signal);
+  sigprocmask(SIG_UNBLOCK, &one, nullptr);
+  sigprocmask(SIG_BLOCK, &one, nullptr);
+}
+
+// Does what recorded signals ask for; called with them held, after every interrupted wait.
+void actOnSignals() {
+  if (gPendingSignal != 0) {
+    restoreTerminal();
+    raiseWithDefaultAction(gPendingSignal);
+  }
+  if (gStopAsked) {
+    gStopAsked = 0;
+    gStoppedByUs = gKeyMode != 0;
+    restoreTerminal();
+    raiseWithDefaultAction(SIGTSTP);  // stopped here until SIGCONT
     installHandler(SIGTSTP, onStop, 0);
   }
-  installHandler(SIGCONT, onContinue, 0);
+  gContinued = 0;
+}
+
+// Runs `call` (a read or a write that may block) with the recorded signals let in, so that
+// they interrupt it. Held signals that came before are acted on first.
+template <typename Call>
+ssize_t letSignalsIn(Call call) {
+  if (!gSignalsHeld) {
+    return call();
+  }
+  actOnSignals();
+  sigset_t working;
+  sigprocmask(SIG_SETMASK, &gWaiting, &working);
+  const ssize_t result = gPendingSignal != 0 || gStopAsked ? (errno = EINTR, -1) : call();
+  const int callErrno = errno;
+  sigprocmask(SIG_SETMASK, &working, nullptr);
+  errno = callErrno;
+  return result;
+}
+
+// Waits until `fd` is ready to read (or to write), letting the recorded signals in; false
+// when a signal interrupted the wait, true when ready or when the wait itself failed (the
+// read or write that follows then reports the error).
+bool waitUntilReady(int fd, bool forWriting) {
+  fd_set ready;
+  FD_ZERO(&ready);
+  FD_SET(fd, &ready);
+  if (gSignalsHeld) {
+    actOnSignals();
+  }
+  const int got = pselect(fd + 1, forWriting ? nullptr : &ready, forWriting ? &ready : nullptr,
+                          nullptr, nullptr, gSignalsHeld ? &gWaiting : nullptr);
+  return got >= 0 || errno != EINTR;
 }
 
 // True once this process group owns the terminal. In the background it stops, as any
-// background reader of a terminal does, until brought to the foreground. False when it
-// cannot be stopped (SIGTTIN ignored or blocked, an orphaned process group): a read would
-// fail there too. The screen is brought up to date before stopping. `waiting` is the signal
-// mask that lets SIGCONT in.
-bool waitForForeground(Output& output, const sigset_t& waiting) {
+// background reader of a terminal does, until brought to the foreground: a read of no bytes
+// lets the kernel check and stop in one step, so a `fg` at any moment is never missed. False
+// when it cannot be stopped (SIGTTIN ignored or blocked, an orphaned process group) or the
+// terminal has hung up. The screen is brought up to date first, unless that alone would stop
+// the process (tostop).
+bool waitForForeground(Output& output) {
   for (;;) {
     const pid_t foreground = tcgetpgrp(gTerminal);
     if (foreground == getpgrp()) {
       return true;
     }
-    gKeyMode = 0;  // not ours now: nothing to put back from here
+    gKeyMode = 0;  // not ours now: the shell has put its settings back
     if (foreground < 0) {
-      return false;  // hung up: a read would end at once too
-    }
-    if (isIgnored(SIGTTIN) || sigismember(&waiting, SIGTTIN) == 1) {
       return false;
     }
-    output.flush();
-    sigset_t held;
-    sigprocmask(SIG_SETMASK, &waiting, &held);
-    gContinued = 0;
-    kill(0, SIGTTIN);  // delivered before kill returns: stopped until continued
-    const bool stopped = gContinued != 0;
-    sigprocmask(SIG_SETMASK, &held, nullptr);
-    if (!stopped) {
+    struct termios now;
+    if (tcgetattr(gTerminal, &now) == 0 && (now.c_lflag & TOSTOP) == 0) {
+      output.flush();
+    }
+    char none = 0;
+    if (letSignalsIn([&none] { return read(gTerminal, &none, 0); }) < 0 && errno != EINTR) {
       return false;
     }
   }
 }
 
-// Reads one key with stops and continues held back; they are let in only while waiting for
-// the key, so none can fall between switching the terminal and waiting.
-int readKeyHeld(Output& output, const sigset_t& waiting) {
+// Reads the keys waiting at the terminal, in key mode for this one read.
+std::size_t readKeysFromTerminal(Output& output, char* buffer, std::size_t capacity) {
   bool saved = false;
   for (;;) {
-    if (!waitForForeground(output, waiting)) {
+    actOnSignals();
+    if (!waitForForeground(output)) {
       output.flush();
-      return kEndOfKeys;
+      return 0;
     }
     // The settings to restore are read only in the foreground, and again after a Ctrl-Z,
     // when the user may have changed them. After a stop from outside, the terminal may still
@@ -179,43 +269,39 @@ int readKeyHeld(Output& output, const sigset_t& waiting) {
     if (!saved || gStoppedByUs) {
       if (tcgetattr(gTerminal, &gSaved) != 0) {
         output.flush();
-        return kEndOfKeys;
+        return 0;
       }
       saved = true;
-      gStoppedByUs = 0;
+      gStoppedByUs = false;
     }
-    gKeyMode = 1;
     applyKeyMode();
     // Flush only now, so a key typed the instant the prompt shows is not echoed.
     output.flush();
     if (output.failed()) {
       restoreTerminal();
-      return kEndOfKeys;
+      return 0;
     }
-    fd_set readable;
-    FD_ZERO(&readable);
-    FD_SET(gTerminal, &readable);
-    if (pselect(gTerminal + 1, &readable, nullptr, nullptr, nullptr, &waiting) < 0) {
-      if (errno == EINTR) {
-        continue;  // stopped or continued meanwhile: start over
-      }
-      restoreTerminal();
-      return kEndOfKeys;
+    if (!waitUntilReady(gTerminal, false)) {
+      continue;  // stopped, continued or signalled meanwhile: start over
     }
-    unsigned char key = 0;
-    const ssize_t got = read(gTerminal, &key, 1);
+    const ssize_t got = letSignalsIn([&] { return read(gTerminal, buffer, capacity); });
     if (got < 0 && (errno == EINTR || errno == EAGAIN)) {
       continue;
     }
     restoreTerminal();
-    return got == 1 ? key : kEndOfKeys;
+    return got > 0 ? static_cast<std::size_t>(got) : 0;
   }
 }
 
 }  // namespace
 
 TerminalInput::TerminalInput() {
-  const int fd = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+  int fd = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (fd >= 0 && fd < kFirstFreeDescriptor) {
+    const int moved = fcntl(fd, F_DUPFD_CLOEXEC, kFirstFreeDescriptor);
+    close(fd);
+    fd = moved;
+  }
   if (fd < 0) {
     return;
   }
@@ -244,27 +330,20 @@ bool TerminalInput::standardInputIsKeyboard() const {
   return gTerminal >= 0 && isatty(STDIN_FILENO) == 1;
 }
 
-int TerminalInput::readKey(Output& output) {
-  sigset_t held;
-  sigemptyset(&held);
-  sigaddset(&held, SIGTSTP);
-  sigaddset(&held, SIGCONT);
-  sigset_t waiting;
-  sigprocmask(SIG_BLOCK, &held, &waiting);
-  const int key = readKeyHeld(output, waiting);
-  sigprocmask(SIG_SETMASK, &waiting, nullptr);
-  return key;
+std::size_t TerminalInput::readKeyboard(Output& output, char* buffer, std::size_t capacity) {
+  return readKeysFromTerminal(output, buffer, capacity);
 }
 
 std::size_t TerminalInput::readStandardInput(char* buffer, std::size_t capacity) {
   for (;;) {
-    const ssize_t got = read(STDIN_FILENO, buffer, capacity);
+    if (!waitUntilReady(STDIN_FILENO, false)) {
+      continue;
+    }
+    const ssize_t got = letSignalsIn([&] { return read(STDIN_FILENO, buffer, capacity); });
     if (got >= 0) {
       return static_cast<std::size_t>(got);
     }
-    if (errno == EAGAIN || errno == EWOULDBLOCK) {
-      waitUntilReady(STDIN_FILENO, POLLIN);
-    } else if (errno != EINTR) {
+    if (errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK) {
       return 0;
     }
   }
@@ -272,10 +351,10 @@ std::size_t TerminalInput::readStandardInput(char* buffer, std::size_t capacity)
 
 bool FdOutputSink::write(const char* data, std::size_t size) {
   while (size > 0) {
-    const ssize_t written = ::write(fd_, data, size);
+    const ssize_t written = letSignalsIn([&] { return ::write(fd_, data, size); });
     if (written < 0) {
       if (errno == EAGAIN || errno == EWOULDBLOCK) {
-        waitUntilReady(fd_, POLLOUT);
+        waitUntilReady(fd_, true);
       } else if (errno != EINTR) {
         return false;
       }

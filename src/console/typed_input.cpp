@@ -57,10 +57,10 @@ std::size_t TypedInput::afterLineBreak(std::size_t from) const {
 int TypedInput::peek() {
   if (output_.failed()) {
     ended_ = true;  // the screens are lost: nothing more is read
-    return -1;
+    return kEndOfStream;
   }
   if (pos_ >= end_ && !fetch()) {
-    return -1;
+    return kEndOfStream;
   }
   return static_cast<unsigned char>(block_[pos_]);
 }
@@ -68,7 +68,7 @@ int TypedInput::peek() {
 bool TypedInput::skipWhiteSpace() {
   for (;;) {
     const int c = peek();
-    if (c < 0) {
+    if (c == kEndOfStream) {
       return false;
     }
     if (!isWhiteSpace(c)) {
@@ -79,7 +79,7 @@ bool TypedInput::skipWhiteSpace() {
 }
 
 void TypedInput::dropLine() {
-  while (peek() >= 0) {
+  while (peek() != kEndOfStream) {
     const std::size_t next = afterLineBreak(pos_);
     if (next != kNone) {
       pos_ = next;
@@ -99,7 +99,7 @@ NumberRead TypedInput::readNumber(Value& value) {
   Item item;
   for (;;) {
     pos_ += item.take(std::string_view(block_.get() + pos_, end_ - pos_));
-    if (pos_ < end_ || peek() < 0) {
+    if (pos_ < end_ || peek() == kEndOfStream) {
       break;  // the byte that ends the item, or the end of input
     }
   }
@@ -119,10 +119,10 @@ NumberRead TypedInput::readInt(std::int32_t& value) {
   return readNumber<IntItem>(value);
 }
 
-int TypedInput::readKey() {
+int TypedInput::takeScriptKey() {
   for (;;) {
     const int c = peek();
-    if (c < 0) {
+    if (c == kEndOfStream) {
       return kEndOfKeys;
     }
     ++pos_;
@@ -132,7 +132,7 @@ int TypedInput::readKey() {
   }
 }
 
-int TypedInput::readTypedAheadKey() {
+int TypedInput::takeTypedAheadKey() {
   if (typedAheadFrom_ == kNone || pos_ >= end_) {
     return kNoTypedAheadKey;
   }
@@ -144,7 +144,28 @@ int TypedInput::readTypedAheadKey() {
   if (next >= end_) {
     return kNoTypedAheadKey;
   }
-  return readKey();
+  return takeScriptKey();
+}
+
+std::size_t TypedInput::typedAheadRoom() {
+  if (pos_ > 0) {
+    std::memmove(block_.get(), block_.get() + pos_, end_ - pos_);
+    end_ -= pos_;
+    if (typedAheadFrom_ != kNone) {
+      typedAheadFrom_ = typedAheadFrom_ > pos_ ? typedAheadFrom_ - pos_ : 0;
+    }
+    pos_ = 0;
+  }
+  return kBlockSize - end_;
+}
+
+void TypedInput::addTypedAhead(std::string_view text) {
+  text = text.substr(0, typedAheadRoom());
+  if (typedAheadFrom_ == kNone) {
+    typedAheadFrom_ = end_;
+  }
+  std::memcpy(block_.get() + end_, text.data(), text.size());
+  end_ += text.size();
 }
 
 }  // namespace zorpi

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "console/input_source.h"
 #include "console/output.h"
@@ -16,7 +17,7 @@ enum class NumberRead {
   EndOfInput,  // the field kept its value; standard input has ended for good
 };
 
-/// Returned by `TypedInput::readTypedAheadKey` when no key was typed ahead.
+/// Returned by `TypedInput::takeTypedAheadKey` when no key was typed ahead.
 constexpr int kNoTypedAheadKey = -2;
 
 /// The typed-input stream on standard input: numbers typed a line at a time, and, where there
@@ -34,17 +35,24 @@ class TypedInput {
   NumberRead readReal(double& value);
   /// As readReal with the item of "%d" (IntItem); out-of-range values saturate.
   NumberRead readInt(std::int32_t& value);
-  /// Next byte of the stream that is not a line break ('\n', '\r'); kEndOfKeys at the end.
-  int readKey();
-  /// At a keyboard: the next key of text that arrived on standard input after a line break
-  /// (typed or pasted ahead), taken in stream order as readKey does; kNoTypedAheadKey, and
-  /// nothing taken, when there is none.
-  int readTypedAheadKey();
+  /// A key as a script gives it: the next byte of the stream that is not a line break
+  /// ('\n', '\r'); kEndOfKeys at the end.
+  int takeScriptKey();
+  /// At a keyboard: the next key of text typed or pasted ahead (what arrived on standard
+  /// input after a line break, or was handed over by `addTypedAhead`), taken in stream order
+  /// as takeScriptKey does; kNoTypedAheadKey, and nothing taken, when there is none.
+  int takeTypedAheadKey();
+  /// How many bytes `addTypedAhead` can take now; makes room by moving what is unread.
+  std::size_t typedAheadRoom();
+  /// Puts text that came from the keyboard at once (a paste) after everything unread, as
+  /// text typed ahead: keys and number lines are then taken from it as from a script. At
+  /// most `typedAheadRoom()` bytes.
+  void addTypedAhead(std::string_view text);
 
  private:
   /// Flushes the output and reads the next block; false (and for good) at end of input.
   bool fetch();
-  /// The next byte, fetching as needed, without taking it; -1 at end of input.
+  /// The next byte, fetching as needed, without taking it; kEndOfStream at end of input.
   int peek();
   /// Moves past white space, fetching as needed; false at end of input.
   bool skipWhiteSpace();
@@ -57,6 +65,7 @@ class TypedInput {
   template <typename Item, typename Value>
   NumberRead readNumber(Value& value);
 
+  static constexpr int kEndOfStream = -1;
   static constexpr std::size_t kBlockSize = 64 * 1024;
   InputSource& source_;
   Output& output_;

@@ -9,8 +9,8 @@
 #include <random>
 #include <string>
 
-#include "fuzz/session_check.h"
 #include "model/connection_record.h"
+#include "support/session_check.h"
 
 namespace zorpi::testing {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "session.h"
+#include "support/session.h"
 
 namespace zorpi {
 namespace {

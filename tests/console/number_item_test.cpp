@@ -7,9 +7,9 @@
 #include <random>
 #include <string>
 
-#include "fuzz/session_check.h"
 #include "model/connection_record.h"
 #include "support/g_text.h"
+#include "support/session_check.h"
 
 namespace zorpi::testing {
 namespace {
@@ -123,8 +123,10 @@ TEST(NumberItems, LongItemsGetStrtodsValue) {
 // A NaN is the one quiet NaN of plain "nan", with its sign, whatever sequence it carries:
 // the same bits on every platform.
 TEST(NumberItems, EveryNanIsThePlainQuietNan) {
-  const char* texts[] = {"nan", "NAN", "nan()", "nan(0)", "nan(5)", "nan(0x10000000000000)", "nan(1_a)",
-                         "-nan", "-nan(0x10000000000000)", "-NaN(0)"};
+  const char* texts[] = {"nan",      "NAN",    "nan()",
+                         "nan(0)",   "nan(5)", "nan(0x10000000000000)",
+                         "nan(1_a)", "-nan",   "-nan(0x10000000000000)",
+                         "-NaN(0)"};
   const double plus = std::strtod("nan", nullptr);
   const double minus = std::strtod("-nan", nullptr);
   for (const std::string text : texts) {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "calc/klemm.h"
-#include "session.h"
 #include "support/g_text.h"
+#include "support/session.h"
 
 namespace zorpi {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "console/console.h"
-#include "session.h"
+#include "support/session.h"
 
 namespace zorpi {
 namespace {
@@ -169,10 +169,10 @@ class WaitRecorder : public InputSource {
       : inner_(std::move(keys), std::move(lines)), screen_(screen) {}
   bool hasKeyboard() const override { return true; }
   bool standardInputIsKeyboard() const override { return true; }
-  int readKey(Output& output) override {
-    const int key = inner_.readKey(output);
+  std::size_t readKeyboard(Output& output, char* buffer, std::size_t capacity) override {
+    const std::size_t got = inner_.readKeyboard(output, buffer, capacity);
     seenAtWait.push_back(screen_.text);
-    return key;
+    return got;
   }
   std::size_t readStandardInput(char* buffer, std::size_t capacity) override {
     seenAtWait.push_back(screen_.text);
@@ -198,6 +198,25 @@ TEST(Console, EverythingPrintedIsOnScreenBeforeAnyWait) {
   EXPECT_EQ(input.seenAtWait[1], kShortMenu + kTypeList) << "the prompt shows while typing";
   EXPECT_EQ(input.seenAtWait[2], kShortMenu + kTypeList + kFullMenu);
   EXPECT_EQ(screen.text, input.seenAtWait[2]) << "q printed nothing";
+}
+
+// Keys that reach the keyboard together are a script; a key pressed alone keeps its own
+// meaning: Enter goes on at a page break.
+TEST(Console, APasteIsTakenAsAScript) {
+  const std::string script = "g\nx\nc\n120\nw\n \n \nq\n";
+  ScriptedInput pasted(std::vector<std::string>{script}, "");
+  StringOutputSink screen;
+  Console console(pasted, screen);
+  EXPECT_EQ(runMenuLoop(console), kQuitStatus);
+  console.output().flush();
+  EXPECT_EQ(screen.text, testing::runScript(script).screen);
+
+  ScriptedInput typed(std::vector<std::string>{"g", "\n", "x", "q"}, "");
+  StringOutputSink typedScreen;
+  Console typedConsole(typed, typedScreen);
+  runMenuLoop(typedConsole);
+  typedConsole.output().flush();
+  EXPECT_EQ(typedScreen.text, testing::typeAtTerminal("g\nxq", "").screen);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "console/session.h"
 #include "e2e/detached_run.h"
+#include "support/session.h"
 
 namespace zorpi::testing {
 namespace {

@@ -34,6 +34,12 @@ void sendReport(int fd, int kind, int value) {
   // Ctrl-\ must not leave a core file behind.
   const struct rlimit noCore = {0, 0};
   setrlimit(RLIMIT_CORE, &noCore);
+  if (launch.closeStandardInput) {
+    close(STDIN_FILENO);
+  }
+  if (launch.closeStandardOutput) {
+    close(STDOUT_FILENO);
+  }
   execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
   _exit(127);
 }
@@ -155,6 +161,10 @@ PtySession::PtySession(const std::string& program, const Launch& launch) : seat_
     return;
   }
   tcgetattr(slave_, &initial_);
+  if (launch.tostop) {
+    initial_.c_lflag |= TOSTOP;
+    tcsetattr(slave_, TCSANOW, &initial_);
+  }
   leaderPid_ = fork();
   if (leaderPid_ == 0) {
     close(master_);

@@ -33,6 +33,11 @@ struct Launch {
   std::optional<std::string> standardInput;
   /// Job seat only: started in the background, as `zorpi &`; the shell keeps the terminal.
   bool background = false;
+  /// Starts the program with standard input, or standard output, closed (`<&-`, `>&-`).
+  bool closeStandardInput = false;
+  bool closeStandardOutput = false;
+  /// The terminal stops background jobs that write to it (`stty tostop`).
+  bool tostop = false;
   /// Job seat only: while the shell holds the terminal, it is in a line editor's mode
   /// (-icanon -echo -icrnl); the shell puts the user's settings back before `fg`, as bash does.
   bool lineEditor = false;

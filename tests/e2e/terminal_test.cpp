@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "console/session.h"
 #include "e2e/pty_session.h"
+#include "support/session.h"
 
 namespace zorpi::testing {
 namespace {
@@ -243,23 +243,79 @@ TEST(TerminalSession, SigcontInTheBackgroundTouchesNothingUntilFg) {
   expectLineModeAfterKeys(session);
 }
 
-// The clamp script pasted at the menu in one piece: what the terminal hands over at once is
-// taken in order, keys included, and gives the results of the same script with no terminal.
-TEST(TerminalSession, APastedScriptGivesTheScriptsResults) {
-  const std::string script = "a\n6\nc\n120\ne\n40\n50\n60\n30\n20000\n2\n1\n0.15\n1\ng\n \nq\n";
-  std::string pasted = script;
-  std::replace(pasted.begin(), pasted.end(), '\n', '\r');  // Enter, as a terminal sends it
-  PtySession session(ZORPI_PROGRAM, {});
+// A script pasted at the menu in one piece is a script: line breaks are never keys, and it
+// leaves the screens (no echo: the lines never reach the terminal's line mode) and the status
+// of the same script with no terminal.
+TEST(TerminalSession, APastedScriptIsAScript) {
+  const std::string scripts[] = {
+      "i\nc\n120\nw\n \n \nq\n",
+      "g\nx\nq\n",
+      "a\n6\nc\n120\ne\n40\n50\n60\n30\n20000\n2\n1\n0.15\n1\ng\n \nq\n",
+  };
+  for (const std::string& script : scripts) {
+    std::string pasted = script;
+    std::replace(pasted.begin(), pasted.end(), '\n', '\r');  // Enter, as a terminal sends it
+    PtySession session(ZORPI_PROGRAM, {});
+    ASSERT_TRUE(session.started());
+    ASSERT_TRUE(session.waitFor(kMenuEnd));
+    ASSERT_TRUE(session.waitForSettings(inKeyMode));
+    session.type(pasted);
+    EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus)) << script;
+    EXPECT_EQ(session.screen(), runScript(script).screen) << script;
+  }
+}
+
+// Stopped from outside and then ended, as `kill -STOP` and bash's `kill %1` (SIGTERM, then
+// SIGCONT) do: the shell has the terminal, so nothing is restored and SIGTERM ends the job.
+TEST(TerminalSession, StoppedFromOutsideEndsOnSigterm) {
+  Launch launch;
+  launch.lineEditor = true;
+  PtySession session(ZORPI_PROGRAM, launch);
   ASSERT_TRUE(session.started());
   ASSERT_TRUE(session.waitFor(kMenuEnd));
   ASSERT_TRUE(session.waitForSettings(inKeyMode));
-  session.type(pasted);
-  const std::string expected = runScript(script).screen;
-  const std::string results = expected.substr(expected.find("Ergebnisse"));
-  const auto shown = session.waitFor(results.substr(0, results.find(kPageBreak)));
-  ASSERT_TRUE(shown);
-  EXPECT_EQ(shown->substr(shown->find("Ergebnisse")), results.substr(0, results.find(kPageBreak)));
+  session.sendSignal(SIGSTOP);
+  ASSERT_TRUE(session.waitForStop());
+  const struct termios shells = session.settings();
+  session.sendSignal(SIGTERM);
+  session.continueInBackground();
+  EXPECT_TRUE(killedBy(session.waitForEnd(), SIGTERM));
+  EXPECT_TRUE(sameSettings(session.settings(), shells));
+}
+
+// `stty tostop; zorpi &`, then one `fg`: the first stop is the background's, and from the
+// foreground nothing stops the program again.
+TEST(TerminalSession, BackgroundStartWithTostopNeedsOneFg) {
+  Launch launch;
+  launch.background = true;
+  launch.tostop = true;
+  PtySession session(ZORPI_PROGRAM, launch);
+  ASSERT_TRUE(session.started());
+  ASSERT_TRUE(session.waitForStop());
+  session.resumeInForeground();
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  expectLineModeAfterKeys(session);
+}
+
+// A closed standard output is a write error, and a closed standard input the end of the typed
+// input; the terminal takes neither place.
+TEST(TerminalSession, ClosedStandardDescriptorsStayClosed) {
+  Launch noOutput;
+  noOutput.closeStandardOutput = true;
+  PtySession silent(ZORPI_PROGRAM, noOutput);
+  ASSERT_TRUE(silent.started());
+  EXPECT_TRUE(exitedWith(silent.waitForEnd(), kOutputErrorStatus));
+  EXPECT_EQ(silent.screen(), "");
+
+  Launch noInput;
+  noInput.closeStandardInput = true;
+  PtySession session(ZORPI_PROGRAM, noInput);
+  ASSERT_TRUE(session.started());
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(play(session, {{"c", kMenuEnd}, {"w", kPageBreak}, {"x", kMenuEnd}}));
+  session.type("q");
   EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
+  EXPECT_EQ(session.screen(), typeAtTerminal("cwxq", "").screen);
 }
 
 TEST(TerminalSession, HangupWithSighupIgnoredEndsAsIfQWerePressed) {

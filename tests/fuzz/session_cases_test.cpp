@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "fuzz/session_check.h"
+#include "support/session_check.h"
 
 namespace zorpi::testing {
 namespace {

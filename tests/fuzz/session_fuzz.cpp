@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "fuzz/session_check.h"
+#include "support/session_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string fault =

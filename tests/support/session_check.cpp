@@ -1,4 +1,4 @@
-#include "fuzz/session_check.h"
+#include "support/session_check.h"
 
 #include "console/console.h"
 #include "console/menu_loop.h"
