@@ -2,14 +2,19 @@
 // (CONIN$) as _getch delivers them, numbers through standard input in the console's own line
 // mode, and bytes written unchanged.
 
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 
 #include <io.h>
 
 #include <string>
 
+#include "console/getch_codes_windows.h"
 #include "console/output.h"
 #include "console/terminal_input.h"
 
@@ -20,43 +25,12 @@ namespace {
 constexpr char kCtrlZ = 0x1a;
 
 HANDLE gConsole = INVALID_HANDLE_VALUE;
-// Codes of a key already read but not yet handed out: the scan code after the 0 or 224 of a
-// function or arrow key, and repeats.
+// Codes of a key already read that did not fit into the caller's buffer.
 std::string gPendingCodes;
 
-// Keys that deliver no code of their own, as with _getch.
-bool isModifierKey(WORD virtualKey) {
-  switch (virtualKey) {
-    case VK_SHIFT:
-    case VK_CONTROL:
-    case VK_MENU:
-    case VK_CAPITAL:
-    case VK_NUMLOCK:
-    case VK_SCROLL:
-    case VK_LWIN:
-    case VK_RWIN:
-    case VK_APPS:
-      return true;
-    default:
-      return false;
-  }
-}
-
-// The codes a pressed key gives, as _getch gives them: its character, or for a key without
-// one 0 (224 for the keys of the extended block, arrows among them) and then its scan code.
-std::string codesOf(const KEY_EVENT_RECORD& key) {
-  std::string codes;
-  if (key.uChar.AsciiChar != 0) {
-    codes += key.uChar.AsciiChar;
-  } else if (!isModifierKey(key.wVirtualKeyCode)) {
-    codes += static_cast<char>((key.dwControlKeyState & ENHANCED_KEY) != 0 ? 224 : 0);
-    codes += static_cast<char>(key.wVirtualScanCode & 0xff);
-  }
-  std::string repeated;
-  for (WORD n = 0; n < key.wRepeatCount; ++n) {
-    repeated += codes;
-  }
-  return repeated;
+bool moreEventsWaiting() {
+  DWORD count = 0;
+  return GetNumberOfConsoleInputEvents(gConsole, &count) != 0 && count > 0;
 }
 
 }  // namespace
@@ -95,24 +69,31 @@ bool TerminalInput::standardInputIsKeyboard() const {
   return hasKeyboard() && GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
 }
 
-int TerminalInput::readKey(Output& output) {
+std::size_t TerminalInput::readKeyboard(Output& output, char* buffer, std::size_t capacity) {
   output.flush();
   if (output.failed()) {
-    return kEndOfKeys;
+    return 0;
   }
-  while (gPendingCodes.empty()) {
+  // Waits for the first key, then takes every key already waiting behind it (a paste).
+  std::size_t got = 0;
+  while (gPendingCodes.empty() && (got == 0 || moreEventsWaiting())) {
     INPUT_RECORD record;
-    DWORD got = 0;
-    if (ReadConsoleInputA(gConsole, &record, 1, &got) == 0 || got == 0) {
-      return kEndOfKeys;
+    DWORD read = 0;
+    if (ReadConsoleInputA(gConsole, &record, 1, &read) == 0 || read == 0) {
+      break;
     }
-    if (record.EventType == KEY_EVENT && record.Event.KeyEvent.bKeyDown) {
-      gPendingCodes = codesOf(record.Event.KeyEvent);
+    if (record.EventType == KEY_EVENT) {
+      gPendingCodes = getchCodes(record.Event.KeyEvent);
     }
+    const std::size_t taken = gPendingCodes.copy(buffer + got, capacity - got);
+    gPendingCodes.erase(0, taken);
+    got += taken;
   }
-  const int key = static_cast<unsigned char>(gPendingCodes.front());
-  gPendingCodes.erase(0, 1);
-  return key;
+  if (got == 0 && !gPendingCodes.empty()) {
+    got = gPendingCodes.copy(buffer, capacity);
+    gPendingCodes.erase(0, got);
+  }
+  return got;
 }
 
 std::size_t TerminalInput::readStandardInput(char* buffer, std::size_t capacity) {

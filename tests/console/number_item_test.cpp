@@ -4,8 +4,10 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "model/connection_record.h"
 #include "support/g_text.h"
@@ -91,11 +93,6 @@ TEST(NumberItems, LongItemsGetStrtodsValue) {
       "9007199254740993." + std::string(1000, '0'),
       halfway + "e" + std::to_string(exponent),
       halfway + "1e" + std::to_string(exponent),
-      // Digit shifts of over a million places against a written exponent of as many.
-      "1" + std::string(1'000'010, '0') + "e-1000010",
-      "0." + std::string(2'000'000, '0') + "1e3000000",
-      "0x1" + std::string(250'001, '0') + "p-1000004",
-      "0." + std::string(1'000'000, '0') + "1e999999999999999999999",
   };
   for (int k = 0; k < 300; ++k) {
     const bool hex = k % 3 == 0;
@@ -117,6 +114,25 @@ TEST(NumberItems, LongItemsGetStrtodsValue) {
     const double actual = item.value();
     EXPECT_EQ(std::memcmp(&actual, &expected, sizeof actual), 0)
         << text.substr(0, 40) << "...: " << actual << " vs " << expected;
+  }
+}
+
+// Digit shifts of over a million places against a written exponent of as many. Their values
+// are plain to see, and MinGW's strtod gets some of them wrong on the whole text.
+TEST(NumberItems, HugeShiftsMeetHugeExponents) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const std::pair<std::string, double> cases[] = {
+      {"1" + std::string(1'000'010, '0') + "e-1000010", 1.0},
+      {"0." + std::string(2'000'000, '0') + "1e3000000", inf},
+      {"0x1" + std::string(250'001, '0') + "p-1000004", 1.0},
+      {"-0." + std::string(1'000'000, '0') + "1e999999999999999999999", -inf},
+      {"1" + std::string(1'000'000, '0') + "e-99999999999999999999", 0.0},
+  };
+  for (const auto& [text, expected] : cases) {
+    RealItem item;
+    ASSERT_EQ(item.take(text), text.size());
+    EXPECT_EQ(item.value(), expected)
+        << text.substr(0, 20) << "..." << text.substr(text.size() - 20);
   }
 }
 
