@@ -179,30 +179,37 @@ void raiseWithDefaultAction(int signal) {
   sigprocmask(SIG_BLOCK, &one, nullptr);
 }
 
-// Does what recorded signals ask for; called with them held, after every interrupted wait.
-void actOnSignals() {
+// Does what recorded signals ask for; called with them held, before and after every wait.
+// True when the process was stopped or continued meanwhile: a key read must start over.
+bool actOnSignals() {
   if (gPendingSignal != 0) {
     restoreTerminal();
     raiseWithDefaultAction(gPendingSignal);
   }
+  bool startOver = gContinued != 0;
+  gContinued = 0;
   if (gStopAsked) {
     gStopAsked = 0;
     gStoppedByUs = gKeyMode != 0;
     restoreTerminal();
     raiseWithDefaultAction(SIGTSTP);  // stopped here until SIGCONT
     installHandler(SIGTSTP, onStop, 0);
+    startOver = true;
   }
-  gContinued = 0;
+  return startOver;
 }
 
 // Runs `call` (a read or a write that may block) with the recorded signals let in, so that
-// they interrupt it. Held signals that came before are acted on first.
+// they interrupt it; fails with EINTR, without calling, when signals came before.
 template <typename Call>
 ssize_t letSignalsIn(Call call) {
   if (!gSignalsHeld) {
     return call();
   }
-  actOnSignals();
+  if (actOnSignals()) {
+    errno = EINTR;
+    return -1;
+  }
   sigset_t working;
   sigprocmask(SIG_SETMASK, &gWaiting, &working);
   const ssize_t result = gPendingSignal != 0 || gStopAsked ? (errno = EINTR, -1) : call();
@@ -213,14 +220,14 @@ ssize_t letSignalsIn(Call call) {
 }
 
 // Waits until `fd` is ready to read (or to write), letting the recorded signals in; false
-// when a signal interrupted the wait, true when ready or when the wait itself failed (the
+// when a signal interrupted the wait or a stop or continue came before it, true when ready or when the wait itself failed (the
 // read or write that follows then reports the error).
 bool waitUntilReady(int fd, bool forWriting) {
   fd_set ready;
   FD_ZERO(&ready);
   FD_SET(fd, &ready);
-  if (gSignalsHeld) {
-    actOnSignals();
+  if (gSignalsHeld && actOnSignals()) {
+    return false;
   }
   const int got = pselect(fd + 1, forWriting ? nullptr : &ready, forWriting ? &ready : nullptr,
                           nullptr, nullptr, gSignalsHeld ? &gWaiting : nullptr);
