@@ -1,0 +1,23 @@
+# Puts the page together: web/zorpi.html with its stylesheet and scripts written in place of
+# the markers, xterm.js and the compiled program (WebAssembly included) among them.
+#   cmake -DSOURCE=... -DXTERM=... -DPROGRAM=... -DOUTPUT=... -P assemble_page.cmake
+# string(REPLACE) takes the text literally: xterm.js holds "$&", which a regular expression
+# replacement would expand.
+
+file(READ ${SOURCE}/web/zorpi.html page)
+
+function(inline marker file)
+  file(READ ${file} text)
+  # Inside <script> and <style>, only a closing tag would end the inlined text early.
+  string(REPLACE "</script" "<\\/script" text "${text}")
+  string(REPLACE "</style" "<\\/style" text "${text}")
+  string(REPLACE "${marker}" "${text}" result "${page}")
+  set(page "${result}" PARENT_SCOPE)
+endfunction()
+
+inline("/*@XTERM_CSS@*/" ${XTERM}/css/xterm.css)
+inline("/*@XTERM_JS@*/" ${XTERM}/lib/xterm.js)
+inline("/*@TRANSCRIPT_JS@*/" ${SOURCE}/web/transcript.js)
+inline("/*@PROGRAM_JS@*/" ${PROGRAM})
+inline("/*@PAGE_JS@*/" ${SOURCE}/web/page.js)
+file(WRITE ${OUTPUT} "${page}")

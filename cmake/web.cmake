@@ -1,0 +1,37 @@
+# The browser page: the program compiled to WebAssembly with Asyncify, so that a key read can
+# wait for the page, and assembled with the page and xterm.js into one file,
+# build-web/zorpi.html, that needs nothing else:
+#   emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release && cmake --build build-web -j2
+# The test programs run under node (set in the top-level file, with emcc's node modules).
+
+# xterm.js, pinned in web/package-lock.json; installed from npm on the first configure.
+set(ZORPI_XTERM ${CMAKE_SOURCE_DIR}/web/node_modules/@xterm/xterm)
+if(NOT EXISTS ${ZORPI_XTERM}/lib/xterm.js)
+  find_program(ZORPI_NPM npm REQUIRED)
+  execute_process(COMMAND ${ZORPI_NPM} ci --no-audit --no-fund
+                  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/web RESULT_VARIABLE npmResult)
+  if(NOT npmResult EQUAL 0)
+    message(FATAL_ERROR "npm ci in web/ failed: the page needs @xterm/xterm")
+  endif()
+endif()
+
+set_target_properties(zorpi PROPERTIES OUTPUT_NAME zorpi-program SUFFIX .js)
+target_link_options(zorpi PRIVATE
+  -sASYNCIFY -sINVOKE_RUN=0 -sMODULARIZE=1 -sEXPORT_NAME=createZorpi
+  -sEXPORTED_RUNTIME_METHODS=ccall -sENVIRONMENT=web -sSINGLE_FILE=1
+  -sINITIAL_MEMORY=4194304 -sALLOW_MEMORY_GROWTH=1 -sTOTAL_STACK=262144)
+
+set(ZORPI_PAGE ${CMAKE_BINARY_DIR}/zorpi.html)
+set(ZORPI_PAGE_PARTS
+  ${CMAKE_SOURCE_DIR}/web/zorpi.html
+  ${CMAKE_SOURCE_DIR}/web/page.js
+  ${CMAKE_SOURCE_DIR}/web/transcript.js
+  ${ZORPI_XTERM}/lib/xterm.js
+  ${ZORPI_XTERM}/css/xterm.css)
+add_custom_command(OUTPUT ${ZORPI_PAGE}
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DXTERM=${ZORPI_XTERM}
+          -DPROGRAM=$<TARGET_FILE:zorpi> -DOUTPUT=${ZORPI_PAGE}
+          -P ${CMAKE_SOURCE_DIR}/cmake/assemble_page.cmake
+  DEPENDS zorpi ${ZORPI_PAGE_PARTS} ${CMAKE_SOURCE_DIR}/cmake/assemble_page.cmake
+  COMMENT "Assembling zorpi.html")
+add_custom_target(zorpi_page ALL DEPENDS ${ZORPI_PAGE})
