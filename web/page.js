@@ -38,9 +38,16 @@
     resolve(given);
   }
 
+  let firstScreenAt = null;  // ms after navigation start, for the benchmark
+
   function show(bytes) {
     terminal.write(bytes);
     session.add(bytes);
+    if (firstScreenAt === null) {
+      terminal.write('', () => {
+        firstScreenAt = performance.now();
+      });
+    }
   }
 
   // One run of the program in a fresh instance; its status when it ends.
@@ -67,8 +74,10 @@
     running = true;
     typed = [];
     pendingRead = null;
-    session = new ZorpiTranscript();
-    terminal.reset();
+    if (session.text() !== '') {
+      session = new ZorpiTranscript();
+      terminal.reset();
+    }
     endLine.textContent = '';
     restartButton.hidden = true;
     terminal.focus();
@@ -116,8 +125,11 @@
     setTimeout(() => URL.revokeObjectURL(link.href), 0);
     terminal.focus();
   });
-  document.getElementById('drucken').addEventListener('click', () => {
+  // Whatever starts the printing, the button or the browser's own menu, prints the session.
+  window.addEventListener('beforeprint', () => {
     document.getElementById('protokoll').textContent = session.text();
+  });
+  document.getElementById('drucken').addEventListener('click', () => {
     window.print();
     terminal.focus();
   });
@@ -128,6 +140,7 @@
     text: () => session.text(),
     waiting: () => pendingRead !== null && typed.length === 0,
     ended: () => !running,
+    firstScreenAt: () => firstScreenAt,
   };
 
   start();

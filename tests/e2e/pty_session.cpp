@@ -292,6 +292,20 @@ std::optional<std::string> PtySession::waitFor(const std::string& text) {
   return passed;
 }
 
+bool PtySession::settle(milliseconds quiet) {
+  const auto deadline = std::chrono::steady_clock::now() + kPatience;
+  for (;;) {
+    const std::size_t before = screen_.size();
+    pump(quiet);
+    if (screen_.size() == before) {
+      return true;
+    }
+    if (std::chrono::steady_clock::now() > deadline) {
+      return false;
+    }
+  }
+}
+
 void PtySession::type(const std::string& keys) {
   [[maybe_unused]] ssize_t written = write(master_, keys.data(), keys.size());
 }

@@ -62,6 +62,9 @@ class PtySession {
   std::optional<std::string> waitFor(const std::string& text);
   /// Everything the terminal showed so far, carriage returns dropped.
   const std::string& screen() const { return screen_; }
+  /// Reads the screen until nothing new has come for `quiet`; false if that takes longer
+  /// than `kPatience`.
+  bool settle(milliseconds quiet);
   /// Types `keys` on the keyboard at once, as fast typing would.
   void type(const std::string& keys);
   /// The terminal's settings before the program started.
