@@ -5,9 +5,10 @@
 namespace zorpi {
 
 /// The real keyboard and standard input of the process. Keys come from the terminal (POSIX:
-/// the controlling terminal, /dev/tty) or the console (Windows: CONIN$) even when standard
-/// input is redirected; without one, `hasKeyboard()` is false and the keys are taken from
-/// standard input. Each platform implements it in a file of its own. Only one may exist.
+/// the controlling terminal, /dev/tty), the console (Windows: CONIN$, when the console has a
+/// window) or the page (browser) even when standard input is redirected; without one,
+/// `hasKeyboard()` is false and the keys are taken from standard input. Each platform implements it
+/// in a file of its own. Only one may exist.
 class TerminalInput : public InputSource {
  public:
   /// Opens the keyboard (POSIX: at descriptor 3 or above, never in place of a closed

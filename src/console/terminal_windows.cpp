@@ -37,8 +37,13 @@ bool moreEventsWaiting() {
 
 // ReadConsoleInput reads key events whatever the console's mode, without echo and without
 // Enter, so the mode is never changed and there is nothing to restore on any way out. Ctrl-C
-// and Ctrl-Break stay with the system, whose default handler ends the process.
+// and Ctrl-Break stay with the system, whose default handler ends the process. A console
+// without a window (a process started with CREATE_NO_WINDOW) has nobody to type at it: the
+// keys then come from standard input, as without a console.
 TerminalInput::TerminalInput() {
+  if (GetConsoleWindow() == nullptr) {
+    return;
+  }
   const HANDLE console =
       CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                   nullptr, OPEN_EXISTING, 0, nullptr);
