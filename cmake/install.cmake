@@ -1,23 +1,27 @@
 # What `cmake --install` puts where. Component "program": the program, its manual page and
 # its documents (the Debian package and the Windows zip hold only these). Component
 # "development": the calculation library for other programs, as the CMake package zorpi with
-# target zorpi::calc.
+# target zorpi::calc and as the pkg-config package zorpi-calc.
 
 include(CMakePackageConfigHelpers)
 
 if(WIN32)
-  # One folder, as Windows programs come: the program beside its documents, and the manual
-  # page as text, rendered at build time.
-  find_program(ZORPI_GROFF groff REQUIRED)
-  add_custom_command(OUTPUT zorpi.txt
-    COMMAND ${CMAKE_COMMAND} -DGROFF=${ZORPI_GROFF} -DPAGE=${CMAKE_CURRENT_SOURCE_DIR}/doc/zorpi.1
-            -DTEXT=${CMAKE_CURRENT_BINARY_DIR}/zorpi.txt
-            -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/render_manual.cmake
-    DEPENDS doc/zorpi.1 cmake/render_manual.cmake)
-  add_custom_target(zorpi_manual ALL DEPENDS zorpi.txt)
+  # One folder, as Windows programs come: the program beside a text written for Windows users
+  # and the licence, both with Windows line ends for Notepad and `type`.
+  foreach(text README LICENSE)
+    set(source ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
+    if(text STREQUAL README)
+      set(source ${CMAKE_CURRENT_SOURCE_DIR}/doc/windows.txt)
+    endif()
+    add_custom_command(OUTPUT ${text}.txt
+      COMMAND ${CMAKE_COMMAND} -DIN=${source} -DOUT=${CMAKE_CURRENT_BINARY_DIR}/${text}.txt
+              -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/windows_text.cmake
+      DEPENDS ${source} cmake/windows_text.cmake)
+    list(APPEND zorpi_windows_texts ${CMAKE_CURRENT_BINARY_DIR}/${text}.txt)
+  endforeach()
+  add_custom_target(zorpi_windows_texts ALL DEPENDS ${zorpi_windows_texts})
   install(TARGETS zorpi RUNTIME DESTINATION . COMPONENT program)
-  install(FILES README.md LICENSE ${CMAKE_CURRENT_BINARY_DIR}/zorpi.txt DESTINATION .
-    COMPONENT program)
+  install(FILES ${zorpi_windows_texts} DESTINATION . COMPONENT program)
 else()
   install(TARGETS zorpi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
   install(FILES doc/zorpi.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT program)
@@ -39,3 +43,9 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/zorpiConfigVersion.
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/zorpiConfig.cmake
   ${CMAKE_CURRENT_BINARY_DIR}/zorpiConfigVersion.cmake
   DESTINATION ${ZORPI_CMAKE_DIR} COMPONENT development)
+
+# The same library for pkg-config, found from wherever the prefix is.
+file(RELATIVE_PATH ZORPI_PC_UP /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+configure_file(cmake/zorpi-calc.pc.in ${CMAKE_CURRENT_BINARY_DIR}/zorpi-calc.pc @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/zorpi-calc.pc
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)
