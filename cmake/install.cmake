@@ -24,7 +24,10 @@ if(WIN32)
   install(FILES ${zorpi_windows_texts} DESTINATION . COMPONENT program)
 else()
   install(TARGETS zorpi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
-  install(FILES doc/zorpi.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT program)
+  # The manual page with the version of project(), the one place it is kept.
+  configure_file(doc/zorpi.1.in ${CMAKE_CURRENT_BINARY_DIR}/zorpi.1 @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/zorpi.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+    COMPONENT program)
   install(FILES README.md doc/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT program)
 endif()
 

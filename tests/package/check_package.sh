@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build tree, packs the Debian package, and uses both as a newcomer would: the
-# installed and the unpacked program run the taper example with no terminal, and a small
-# project of someone else's builds against the installed library.
+# installed and the unpacked program run the taper example with no terminal, a small project
+# of someone else's builds against the installed library with CMake and with plain g++ and
+# pkg-config, and the README's uninstall line leaves nothing behind.
 # Usage: check_package.sh BUILD_DIR SOURCE_DIR
 set -eu
 build=$1
@@ -26,7 +27,7 @@ for file in bin/zorpi share/man/man1/zorpi.1 share/doc/zorpi/README.md \
             share/doc/zorpi/copyright include/zorpi/model/connection_record.h \
             include/zorpi/calc/kegel.h include/zorpi/calc/klemm.h \
             include/zorpi/calc/form_fit.h include/zorpi/calc/allowable_pressure.h \
-            lib/libzorpi_calc.a lib/cmake/zorpi/zorpiConfig.cmake; do
+            lib/libzorpi_calc.a lib/cmake/zorpi/zorpiConfig.cmake lib/pkgconfig/zorpi-calc.pc; do
   [ -f "$work/prefix/$file" ] || fail "not installed: $file"
 done
 [ ! -e "$work/prefix/include/zorpi/console" ] || fail "console headers installed"
@@ -52,4 +53,21 @@ cmake -S "$source/tests/package/consumer" -B "$work/consumer" \
   -DCMAKE_PREFIX_PATH="$work/prefix" > /dev/null
 cmake --build "$work/consumer" > /dev/null
 [ "$("$work/consumer/consumer")" = "p = 48.2743" ] || fail "consumer: $("$work/consumer/consumer")"
+
+# The same consumer from any build system: g++ and pkg-config alone.
+flags=$(PKG_CONFIG_PATH="$work/prefix/lib/pkgconfig" pkg-config --cflags --libs zorpi-calc) ||
+  fail "pkg-config does not find zorpi-calc"
+# shellcheck disable=SC2086  # the flags are words
+g++ -std=c++17 -o "$work/plain-consumer" "$source/tests/package/consumer/main.cpp" $flags
+[ "$("$work/plain-consumer")" = "p = 48.2743" ] || fail "pkg-config consumer: $("$work/plain-consumer")"
+
+# The README's uninstall line, run on this prefix's manifest: no file and no folder is left.
+uninstall=$(sed -n 's/^    \(xargs rm -f < build\/install_manifest.txt.*\)$/\1/p' "$source/README.md")
+[ -n "$uninstall" ] || fail "no uninstall line in the README"
+cmake --install "$build" --prefix "$work/prefix" > /dev/null
+mkdir "$work/build"
+cp "$build/install_manifest.txt" "$work/build/"
+(cd "$work" && sh -c "$uninstall")
+left=$(find "$work/prefix" -mindepth 1 2> /dev/null | head -3)
+[ -z "$left" ] || fail "left after uninstalling: $left"
 echo "install, package and consumer: all as expected"
