@@ -3,6 +3,7 @@
 // shows at a pseudo-terminal for the same keys, and a kept transcript's script pasted at the
 // page must give the kept screen. The page may ask for nothing but itself.
 // Usage: node check_page.js PAGE PTY_REPLAY PROGRAM TRANSCRIPT_DIR CHROMIUM
+// With "-" for PTY_REPLAY and PROGRAM, only the kept transcripts are checked.
 'use strict';
 
 const fs = require('fs');
@@ -110,7 +111,7 @@ async function main() {
       console.log(`ok: ${name}`);
     }
   };
-  for (const [name, bursts] of Object.entries(sessions)) {
+  for (const [name, bursts] of replay === '-' ? [] : Object.entries(sessions)) {
     const expected = atTerminal(bursts);
     const shown = await atPage(context, bursts);
     check(name, shown.text, expected.text);
