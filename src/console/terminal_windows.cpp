@@ -2,19 +2,13 @@
 // (CONIN$) as _getch delivers them, numbers through standard input in the console's own line
 // mode, and bytes written unchanged.
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+// <windows.h> comes with getch_codes_windows.h, lean and without min and max.
+#include "console/getch_codes_windows.h"
 
 #include <io.h>
 
 #include <string>
 
-#include "console/getch_codes_windows.h"
 #include "console/output.h"
 #include "console/terminal_input.h"
 

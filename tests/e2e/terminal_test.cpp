@@ -213,18 +213,22 @@ void expectLineModeAfterKeys(PtySession& session) {
   EXPECT_TRUE(sameSettings(session.settings(), session.initialSettings()));
 }
 
-// Started as `zorpi &` from a shell with a line editor: the key read stops the program until
-// `fg`, and the settings it puts back are the user's, not the line editor's.
-TEST(TerminalSession, BackgroundStartWaitsForTheForeground) {
-  Launch launch;
-  launch.background = true;
-  launch.lineEditor = true;
-  PtySession session(ZORPI_PROGRAM, launch);
-  ASSERT_TRUE(session.started());
-  ASSERT_TRUE(session.waitForStop());
-  session.resumeInForeground();
-  ASSERT_TRUE(session.waitFor(kMenuEnd));
-  expectLineModeAfterKeys(session);
+// Started as `zorpi &` from a shell with a line editor, with and without `stty tostop`: the
+// key read stops the program until `fg`, one `fg` is enough, and the settings it puts back
+// are the user's, not the line editor's.
+TEST(TerminalSession, BackgroundStartNeedsOneFg) {
+  for (const bool tostop : {false, true}) {
+    Launch launch;
+    launch.background = true;
+    launch.lineEditor = true;
+    launch.tostop = tostop;
+    PtySession session(ZORPI_PROGRAM, launch);
+    ASSERT_TRUE(session.started());
+    ASSERT_TRUE(session.waitForStop()) << "tostop " << tostop;
+    session.resumeInForeground();
+    ASSERT_TRUE(session.waitFor(kMenuEnd)) << "tostop " << tostop;
+    expectLineModeAfterKeys(session);
+  }
 }
 
 // Ctrl-Z, a SIGCONT from outside while the shell's line editor has the terminal, then `fg`.
@@ -281,20 +285,6 @@ TEST(TerminalSession, StoppedFromOutsideEndsOnSigterm) {
   session.continueInBackground();
   EXPECT_TRUE(killedBy(session.waitForEnd(), SIGTERM));
   EXPECT_TRUE(sameSettings(session.settings(), shells));
-}
-
-// `stty tostop; zorpi &`, then one `fg`: the first stop is the background's, and from the
-// foreground nothing stops the program again.
-TEST(TerminalSession, BackgroundStartWithTostopNeedsOneFg) {
-  Launch launch;
-  launch.background = true;
-  launch.tostop = true;
-  PtySession session(ZORPI_PROGRAM, launch);
-  ASSERT_TRUE(session.started());
-  ASSERT_TRUE(session.waitForStop());
-  session.resumeInForeground();
-  ASSERT_TRUE(session.waitFor(kMenuEnd));
-  expectLineModeAfterKeys(session);
 }
 
 // A closed standard output is a write error, and a closed standard input the end of the typed
