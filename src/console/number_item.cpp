@@ -29,7 +29,10 @@ bool isDecimalDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// The value of a hexadecimal digit, or -1.
+// Returned for a character that is no digit of the base in question.
+constexpr int kNotADigit = -1;
+
+// The value of a hexadecimal digit, or kNotADigit.
 int hexValue(char c) {
   if (isDecimalDigit(c)) {
     return c - '0';
@@ -40,7 +43,7 @@ int hexValue(char c) {
   if (c >= 'A' && c <= 'F') {
     return c - 'A' + 10;
   }
-  return -1;
+  return kNotADigit;
 }
 
 char lower(char c) {
@@ -99,8 +102,8 @@ bool RealItem::takeExponentChar(char c) {
 
 bool RealItem::takeMantissaChar(char c) {
   const bool hex = part_ == Part::HexMantissa;
-  const int digit = hex ? hexValue(c) : (isDecimalDigit(c) ? c - '0' : -1);
-  if (digit >= 0) {
+  const int digit = hex ? hexValue(c) : (isDecimalDigit(c) ? c - '0' : kNotADigit);
+  if (digit != kNotADigit) {
     takeDigit(digit);
     return true;
   }
