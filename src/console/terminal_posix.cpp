@@ -219,9 +219,9 @@ ssize_t letSignalsIn(Call call) {
   return result;
 }
 
-// Waits until `fd` is ready to read (or to write), letting the recorded signals in; false
-// when a signal interrupted the wait or a stop or continue came before it, true when ready or when
-// the wait itself failed (the read or write that follows then reports the error).
+// Waits until `fd` is ready to read (or to write), letting the recorded signals in. False
+// when a signal interrupted the wait, or a stop or continue came before it; true when ready,
+// or when the wait itself failed (the read or write that follows then reports the error).
 bool waitUntilReady(int fd, bool forWriting) {
   fd_set ready;
   FD_ZERO(&ready);

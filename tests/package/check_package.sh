@@ -59,10 +59,12 @@ flags=$(PKG_CONFIG_PATH="$work/prefix/lib/pkgconfig" pkg-config --cflags --libs 
   fail "pkg-config does not find zorpi-calc"
 # shellcheck disable=SC2086  # the flags are words
 g++ -std=c++17 -o "$work/plain-consumer" "$source/tests/package/consumer/main.cpp" $flags
-[ "$("$work/plain-consumer")" = "p = 48.2743" ] || fail "pkg-config consumer: $("$work/plain-consumer")"
+plain=$("$work/plain-consumer")
+[ "$plain" = "p = 48.2743" ] || fail "pkg-config consumer: $plain"
 
 # The README's uninstall line, run on this prefix's manifest: no file and no folder is left.
-uninstall=$(sed -n 's/^    \(xargs rm -f < build\/install_manifest.txt.*\)$/\1/p' "$source/README.md")
+uninstall=$(sed -n 's/^    \(xargs rm -f < build\/install_manifest.txt.*\)$/\1/p' \
+  "$source/README.md")
 [ -n "$uninstall" ] || fail "no uninstall line in the README"
 cmake --install "$build" --prefix "$work/prefix" > /dev/null
 mkdir "$work/build"

@@ -25,7 +25,8 @@ const keyNames = {
 const typed = (text) => [...text];
 const sessions = {
   'taper': typed('g  ') .concat(['\x1bOP', '\x1b[A', 'q']),
-  'clamp with Backspace and Ctrl-U': typed('a6\rc12\x7f20\re40\r55\x1550\r60\r30\r20000\r2\r1\r0.15\r1\rg q'),
+  'clamp with Backspace and Ctrl-U':
+      typed('a6\rc12\x7f20\re40\r55\x1550\r60\r30\r20000\r2\r1\r0.15\r1\rg q'),
   'a paste': ['i\rc\r120\rw\r \r \r', 'q'],
   'Ctrl-D at a number prompt': typed('c\x04wxq'),
   'Ctrl-C at a number prompt': typed('c12\x03'),
@@ -87,9 +88,9 @@ async function atPage(browser, bursts) {
   const saved = fs.readFileSync(await download.path(), 'utf8');
   await page.close();
   const foreign = asked.filter((url) => url !== pageUrl && !/^(blob|data):/.test(url));
-  if (foreign.length > 0 || errors.length > 0 || download.suggestedFilename() !== 'zorpi-sitzung.txt') {
-    throw new Error('asked for ' + foreign + '; errors ' + errors + '; saved as ' +
-                    download.suggestedFilename());
+  const savedAs = download.suggestedFilename();
+  if (foreign.length > 0 || errors.length > 0 || savedAs !== 'zorpi-sitzung.txt') {
+    throw new Error('asked for ' + foreign + '; errors ' + errors + '; saved as ' + savedAs);
   }
   return {text: saved, ending};
 }
