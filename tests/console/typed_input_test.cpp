@@ -200,24 +200,5 @@ TEST(Console, EverythingPrintedIsOnScreenBeforeAnyWait) {
   EXPECT_EQ(screen.text, input.seenAtWait[2]) << "q printed nothing";
 }
 
-// Keys that reach the keyboard together are a script; a key pressed alone keeps its own
-// meaning: Enter goes on at a page break.
-TEST(Console, APasteIsTakenAsAScript) {
-  const std::string script = "g\nx\nc\n120\nw\n \n \nq\n";
-  ScriptedInput pasted(std::vector<std::string>{script}, "");
-  StringOutputSink screen;
-  Console console(pasted, screen);
-  EXPECT_EQ(runMenuLoop(console), kQuitStatus);
-  console.output().flush();
-  EXPECT_EQ(screen.text, testing::runScript(script).screen);
-
-  ScriptedInput typed(std::vector<std::string>{"g", "\n", "x", "q"}, "");
-  StringOutputSink typedScreen;
-  Console typedConsole(typed, typedScreen);
-  runMenuLoop(typedConsole);
-  typedConsole.output().flush();
-  EXPECT_EQ(typedScreen.text, testing::typeAtTerminal("g\nxq", "").screen);
-}
-
 }  // namespace
 }  // namespace zorpi

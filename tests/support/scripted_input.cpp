@@ -9,22 +9,15 @@ ScriptedInput::ScriptedInput(std::string standardInput)
     : hasKeyboard_(false), standardInput_(std::move(standardInput)) {}
 
 ScriptedInput::ScriptedInput(std::string keys, std::string standardInput)
-    : hasKeyboard_(true), standardInput_(std::move(standardInput)) {
-  for (const char key : keys) {
-    bursts_.emplace_back(1, key);
-  }
-}
-
-ScriptedInput::ScriptedInput(std::vector<std::string> bursts, std::string standardInput)
-    : hasKeyboard_(true), bursts_(std::move(bursts)), standardInput_(std::move(standardInput)) {}
+    : hasKeyboard_(true), keys_(std::move(keys)), standardInput_(std::move(standardInput)) {}
 
 std::size_t ScriptedInput::readKeyboard(Output& output, char* buffer, std::size_t capacity) {
   output.flush();
-  if (nextBurst_ >= bursts_.size()) {
+  if (nextKey_ >= keys_.size() || capacity == 0) {
     return 0;
   }
-  const std::string& burst = bursts_[nextBurst_++];
-  return burst.copy(buffer, capacity);
+  buffer[0] = keys_[nextKey_++];
+  return 1;
 }
 
 std::size_t ScriptedInput::readStandardInput(char* buffer, std::size_t capacity) {

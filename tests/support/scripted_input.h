@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <string>
-#include <vector>
 
 #include "console/input_source.h"
 
@@ -17,20 +16,17 @@ class ScriptedInput : public InputSource {
   explicit ScriptedInput(std::string standardInput);
   /// A keyboard typing `keys`, and the lines typed for number reads in `standardInput`.
   ScriptedInput(std::string keys, std::string standardInput);
-  /// A keyboard handing over each of `bursts` at once, as a paste, and the lines typed for
-  /// number reads in `standardInput`.
-  ScriptedInput(std::vector<std::string> bursts, std::string standardInput);
 
   bool hasKeyboard() const override { return hasKeyboard_; }
   bool standardInputIsKeyboard() const override { return hasKeyboard_; }
-  /// One key, or one burst, per call.
+  /// One key per call, as keys pressed one at a time.
   std::size_t readKeyboard(Output& output, char* buffer, std::size_t capacity) override;
   std::size_t readStandardInput(char* buffer, std::size_t capacity) override;
 
  private:
   bool hasKeyboard_;
-  std::vector<std::string> bursts_;
-  std::size_t nextBurst_ = 0;
+  std::string keys_;
+  std::size_t nextKey_ = 0;
   std::string standardInput_;
   std::size_t nextInput_ = 0;
 };
