@@ -35,6 +35,9 @@ int Console::nextKey() {
   if (!input_.hasKeyboard()) {
     return keyOrEnd(typed_.takeScriptKey());
   }
+  if (!input_.standardInputIsKeyboard()) {
+    return keyOrEnd(nextKeyboardCode());
+  }
   int key = typed_.takeTypedAheadKey();
   while (key == kNoTypedAheadKey) {
     char keys[kKeyboardBurst];
@@ -48,6 +51,17 @@ int Console::nextKey() {
     }
   }
   return keyOrEnd(key);
+}
+
+int Console::nextKeyboardCode() {
+  if (burstPos_ == burstEnd_) {
+    burstPos_ = 0;
+    burstEnd_ = input_.readKeyboard(output_, burst_, sizeof burst_);
+    if (burstEnd_ == 0) {
+      return kEndOfKeys;
+    }
+  }
+  return static_cast<unsigned char>(burst_[burstPos_++]);
 }
 
 int Console::keyOrEnd(int key) {

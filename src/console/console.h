@@ -21,8 +21,10 @@ class Console {
   Output& output() { return output_; }
   TypedInput& typed() { return typed_; }
   /// Next key code 0..255, or kEndOfKeys; once the keys have ended or the output has
-  /// failed, always kEndOfKeys. Keys that reach the keyboard together (a paste) are typed
-  /// ahead and taken as a script's; a key pressed alone is taken as it is, Enter included.
+  /// failed, always kEndOfKeys. Codes that reach the keyboard together (a paste, or a key of
+  /// several codes) are typed ahead and taken as a script's where standard input is the
+  /// keyboard's terminal, and code by code where it is redirected; a key pressed alone is
+  /// taken as it is, Enter included.
   int nextKey();
   /// True once a key read has met the end of the keys or the output has failed; the session
   /// must then end at once.
@@ -31,11 +33,18 @@ class Console {
  private:
   /// Notes the end of the keys; `key` itself, or kEndOfKeys once the output has failed.
   int keyOrEnd(int key);
+  /// The next code from the keyboard alone, each code of a burst as if typed by itself.
+  int nextKeyboardCode();
 
   InputSource& input_;
   Output output_;
   TypedInput typed_;
   bool keysEnded_ = false;
+  // A burst from the keyboard while standard input is redirected: its lines cannot answer
+  // the reads that come from there, so it is only keys.
+  char burst_[kKeyboardBurst];
+  std::size_t burstPos_ = 0;
+  std::size_t burstEnd_ = 0;
 };
 
 /// Prints `text` unchanged.

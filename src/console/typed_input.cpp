@@ -29,7 +29,7 @@ bool TypedInput::fetch() {
   }
   pos_ = 0;
   end_ = source_.readStandardInput(block_.get(), kBlockSize);
-  typedAheadFrom_ = kNone;
+  aheadFrom_ = kNone;
   if (end_ == 0) {
     ended_ = true;
     return false;
@@ -37,27 +37,35 @@ bool TypedInput::fetch() {
   if (source_.standardInputIsKeyboard()) {
     // A terminal hands over a line per read, unless keys were typed or pasted while it was
     // out of line mode: then all of them come at once, and what follows the first line
-    // break was meant for later reads, keys included.
-    typedAheadFrom_ = afterLineBreak(0);
-    if (typedAheadFrom_ >= end_) {
-      typedAheadFrom_ = kNone;
+    // end was meant for later reads, keys included.
+    const std::size_t ahead = afterLineBreak(0, end_);
+    if (ahead < end_) {
+      aheadFrom_ = keyPos_ = ahead;
     }
   }
   return true;
 }
 
-std::size_t TypedInput::afterLineBreak(std::size_t from) const {
-  const void* lineBreak = std::memchr(block_.get() + from, '\n', end_ - from);
-  if (lineBreak == nullptr) {
-    return kNone;
+std::size_t TypedInput::afterLineBreak(std::size_t from, std::size_t to) const {
+  const char* block = block_.get();
+  for (std::size_t at = from; at < to; ++at) {
+    if (block[at] == '\n') {
+      return at + 1;
+    }
+    if (block[at] == '\r') {
+      return at + 1 < to && block[at + 1] == '\n' ? at + 2 : at + 1;
+    }
   }
-  return static_cast<std::size_t>(static_cast<const char*>(lineBreak) - block_.get()) + 1;
+  return kNone;
 }
 
 int TypedInput::peek() {
   if (output_.failed()) {
     ended_ = true;  // the screens are lost: nothing more is read
     return kEndOfStream;
+  }
+  if (pos_ == aheadFrom_ && keyPos_ > pos_) {
+    pos_ = aheadFrom_ = keyPos_;  // the line is done; keys were taken from what follows
   }
   if (pos_ >= end_ && !fetch()) {
     return kEndOfStream;
@@ -80,12 +88,12 @@ bool TypedInput::skipWhiteSpace() {
 
 void TypedInput::dropLine() {
   while (peek() != kEndOfStream) {
-    const std::size_t next = afterLineBreak(pos_);
+    const std::size_t next = afterLineBreak(pos_, numberEnd());
     if (next != kNone) {
       pos_ = next;
       return;
     }
-    pos_ = end_;
+    pos_ = numberEnd();
   }
 }
 
@@ -98,8 +106,8 @@ NumberRead TypedInput::readNumber(Value& value) {
   // that ends it stays in the stream.
   Item item;
   for (;;) {
-    pos_ += item.take(std::string_view(block_.get() + pos_, end_ - pos_));
-    if (pos_ < end_ || peek() == kEndOfStream) {
+    pos_ += item.take(std::string_view(block_.get() + pos_, numberEnd() - pos_));
+    if (pos_ < numberEnd() || peek() == kEndOfStream) {
       break;  // the byte that ends the item, or the end of input
     }
   }
@@ -133,26 +141,40 @@ int TypedInput::takeScriptKey() {
 }
 
 int TypedInput::takeTypedAheadKey() {
-  if (typedAheadFrom_ == kNone || pos_ >= end_) {
+  if (aheadFrom_ == kNone) {
     return kNoTypedAheadKey;
   }
-  // Only a key after the line break makes the rest typed ahead; line breaks alone are not.
-  std::size_t next = pos_ > typedAheadFrom_ ? pos_ : typedAheadFrom_;
+  // Keys never take what a number read left of its line: they go on where the typed-ahead
+  // text does. Only a key after the line end makes the rest typed ahead; line ends alone are
+  // not.
+  std::size_t& cursor = lineBeforeTypedAhead() ? keyPos_ : pos_;
+  std::size_t next = cursor;
   while (next < end_ && isLineBreak(block_[next])) {
     ++next;
   }
   if (next >= end_) {
     return kNoTypedAheadKey;
   }
-  return takeScriptKey();
+  cursor = next + 1;
+  return static_cast<unsigned char>(block_[next]);
 }
 
 std::size_t TypedInput::typedAheadRoom() {
-  if (pos_ > 0) {
-    std::memmove(block_.get(), block_.get() + pos_, end_ - pos_);
+  char* block = block_.get();
+  if (lineBeforeTypedAhead()) {
+    // The unfinished line, then the typed-ahead text not yet taken, closed up.
+    const std::size_t line = aheadFrom_ - pos_;
+    const std::size_t ahead = end_ - keyPos_;
+    std::memmove(block, block + pos_, line);
+    std::memmove(block + line, block + keyPos_, ahead);
+    pos_ = 0;
+    aheadFrom_ = keyPos_ = line;
+    end_ = line + ahead;
+  } else if (pos_ > 0) {
+    std::memmove(block, block + pos_, end_ - pos_);
     end_ -= pos_;
-    if (typedAheadFrom_ != kNone) {
-      typedAheadFrom_ = typedAheadFrom_ > pos_ ? typedAheadFrom_ - pos_ : 0;
+    if (aheadFrom_ != kNone) {
+      aheadFrom_ = keyPos_ = 0;
     }
     pos_ = 0;
   }
@@ -161,8 +183,8 @@ std::size_t TypedInput::typedAheadRoom() {
 
 void TypedInput::addTypedAhead(std::string_view text) {
   text = text.substr(0, typedAheadRoom());
-  if (typedAheadFrom_ == kNone) {
-    typedAheadFrom_ = end_;
+  if (aheadFrom_ == kNone) {
+    aheadFrom_ = keyPos_ = end_;
   }
   std::memcpy(block_.get() + end_, text.data(), text.size());
   end_ += text.size();

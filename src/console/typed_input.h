@@ -40,26 +40,33 @@ class TypedInput {
   int takeScriptKey();
   /// At a keyboard: the next key of text typed or pasted ahead (what arrived on standard
   /// input after a line break, or was handed over by `addTypedAhead`), taken in stream order
-  /// as takeScriptKey does; kNoTypedAheadKey, and nothing taken, when there is none.
+  /// as takeScriptKey does; kNoTypedAheadKey, and nothing taken, when there is none. What a
+  /// number read left of its line before that text stays for the next number read.
   int takeTypedAheadKey();
   /// How many bytes `addTypedAhead` can take now; makes room by moving what is unread.
   std::size_t typedAheadRoom();
-  /// Puts text that came from the keyboard at once (a paste) after everything unread, as
-  /// text typed ahead: keys and number lines are then taken from it as from a script. At
-  /// most `typedAheadRoom()` bytes.
+  /// Puts text that came from the keyboard at once (a paste, or a key of several codes)
+  /// after everything unread, as text typed ahead: keys and number lines are then taken from
+  /// it as from a script. At most `typedAheadRoom()` bytes.
   void addTypedAhead(std::string_view text);
 
  private:
   /// Flushes the output and reads the next block; false (and for good) at end of input.
   bool fetch();
-  /// The next byte, fetching as needed, without taking it; kEndOfStream at end of input.
+  /// The next byte of the number reads' stream, fetching as needed, without taking it;
+  /// kEndOfStream at end of input.
   int peek();
+  /// True while the number reads still have the line that text typed ahead follows.
+  bool lineBeforeTypedAhead() const { return aheadFrom_ != kNone && pos_ < aheadFrom_; }
+  /// Where the number reads' text ends for now: at the typed-ahead text while the line
+  /// before it is unfinished, else at the end of the block.
+  std::size_t numberEnd() const { return lineBeforeTypedAhead() ? aheadFrom_ : end_; }
   /// Moves past white space, fetching as needed; false at end of input.
   bool skipWhiteSpace();
-  /// Where the block continues after the first line break at or after `from`; kNone if the
-  /// block holds none there.
-  std::size_t afterLineBreak(std::size_t from) const;
-  /// Discards the rest of the current line, its line break included.
+  /// Where the text continues after the first line end (LF, CR or CRLF) in [from, to);
+  /// kNone if there is none.
+  std::size_t afterLineBreak(std::size_t from, std::size_t to) const;
+  /// Discards the rest of the current line, its line end included.
   void dropLine();
   /// The shared frame of both number reads.
   template <typename Item, typename Value>
@@ -67,15 +74,18 @@ class TypedInput {
 
   static constexpr int kEndOfStream = -1;
   static constexpr std::size_t kBlockSize = 64 * 1024;
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   InputSource& source_;
   Output& output_;
   std::unique_ptr<char[]> block_;
-  std::size_t pos_ = 0;
+  std::size_t pos_ = 0;  // where number reads go on
   std::size_t end_ = 0;
-  // Where text typed ahead begins in the block: after the first line break of a block read
-  // at the keyboard's terminal. kNone when the block holds no such text.
-  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-  std::size_t typedAheadFrom_ = kNone;
+  // Text typed ahead lies in [aheadFrom_, end_): after the first line end of a block read at
+  // the keyboard's terminal, and every burst of keys. kNone when the block holds none. While
+  // number reads still have the line before it, key reads take from it at keyPos_; once
+  // number reads reach it, they go on at keyPos_, and both take from pos_.
+  std::size_t aheadFrom_ = kNone;
+  std::size_t keyPos_ = 0;
   bool ended_ = false;
 };
 

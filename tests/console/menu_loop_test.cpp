@@ -69,17 +69,20 @@ TEST(MenuLoop, ScriptThatEndsInsideAChoiceKeepsTheType) {
   EXPECT_EQ(session.status, 113);
 }
 
-TEST(MenuLoop, CrLfScriptGivesTheSameScreens) {
-  const std::string lf = "a\n1\ne\n40\n50\n8\n5\n1\nb\n100\nd\n1\ng\n \nw\n \nq\n";
-  std::string crlf;
-  for (const char c : lf) {
-    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  }
+// Every line end ends a line, also the one of text that is not a number (the x at T).
+TEST(MenuLoop, ScriptsWithAnyLineEndGiveTheSameScreens) {
+  const std::string lf = "a\n1\ne\n40\n50\n8\n5\n1\nb\nx\nb\n100\nd\n1\ng\n \nw\n \nq\n";
   const auto unix = runScript(lf);
-  const auto dos = runScript(crlf);
-  EXPECT_EQ(dos.screen, unix.screen);
   EXPECT_NE(unix.screen.find("p    = 33.3333 [N/mm2]\n"), std::string::npos);
-  EXPECT_EQ(dos.status, 113);
+  for (const std::string lineEnd : {"\r", "\r\n"}) {
+    std::string script;
+    for (const char c : lf) {
+      script += c == '\n' ? lineEnd : std::string(1, c);
+    }
+    const auto session = runScript(script);
+    EXPECT_EQ(session.screen, unix.screen) << (lineEnd == "\r" ? "CR" : "CRLF");
+    EXPECT_EQ(session.status, 113);
+  }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ namespace zorpi {
 namespace {
 
 using testing::ScriptedInput;
+using testing::StandardInput;
 using testing::StringOutputSink;
 
 // Standard input at a terminal (a line per read) unless `script` is set.
@@ -160,6 +161,28 @@ TEST(TypedInput, KeysFromAScriptSkipLineBreaks) {
   EXPECT_EQ(readKey(r.console), kEndOfKeys);
   EXPECT_TRUE(r.console.keysEnded());
   EXPECT_EQ(readKey(r.console), kEndOfKeys);
+}
+
+// A key of several codes can arrive while a number read has left text of its line unread:
+// that text stays for the next number read, and the codes act as if pressed one by one.
+TEST(Console, KeysOfSeveralCodesNeverTakeNumberText) {
+  const std::string keys[] = {"\x1bOP", "\x1b[C", "\xc3\xa4", "\x1b[1;5H", "\x1b[15~"};
+  for (const StandardInput from : {StandardInput::Keyboard, StandardInput::Redirected}) {
+    for (const std::string& key : keys) {
+      // T takes 100; 150 waits for p0, which c asks after the key.
+      const std::vector<std::string> together = {"a", "b", key, "c", "w", " ", "q"};
+      std::vector<std::string> alone;
+      for (const std::string& burst : together) {
+        for (const char code : burst) {
+          alone.emplace_back(1, code);
+        }
+      }
+      const std::string lines = "1\n100 150 q\n";
+      const auto session = testing::typeBursts(together, lines, from);
+      EXPECT_EQ(session.screen, testing::typeBursts(alone, lines, from).screen) << key;
+      EXPECT_NE(session.screen.find("T = 100 [Nm]\np0= 150 [N/mm2]\n"), std::string::npos) << key;
+    }
+  }
 }
 
 // Records what had reached the screen each time the program began to wait for input.

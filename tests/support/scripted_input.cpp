@@ -6,23 +6,41 @@
 namespace zorpi::testing {
 
 ScriptedInput::ScriptedInput(std::string standardInput)
-    : hasKeyboard_(false), standardInput_(std::move(standardInput)) {}
+    : hasKeyboard_(false),
+      standardInputIsKeyboard_(false),
+      standardInput_(std::move(standardInput)) {}
 
 ScriptedInput::ScriptedInput(std::string keys, std::string standardInput)
-    : hasKeyboard_(true), keys_(std::move(keys)), standardInput_(std::move(standardInput)) {}
+    : ScriptedInput(std::vector<std::string>(), std::move(standardInput), StandardInput::Keyboard) {
+  for (const char key : keys) {
+    bursts_.emplace_back(1, key);
+  }
+}
+
+ScriptedInput::ScriptedInput(std::vector<std::string> bursts, std::string standardInput,
+                             StandardInput from)
+    : hasKeyboard_(true),
+      standardInputIsKeyboard_(from == StandardInput::Keyboard),
+      bursts_(std::move(bursts)),
+      standardInput_(std::move(standardInput)) {}
 
 std::size_t ScriptedInput::readKeyboard(Output& output, char* buffer, std::size_t capacity) {
   output.flush();
-  if (nextKey_ >= keys_.size() || capacity == 0) {
+  if (nextBurst_ >= bursts_.size() || capacity == 0) {
     return 0;
   }
-  buffer[0] = keys_[nextKey_++];
-  return 1;
+  std::string& burst = bursts_[nextBurst_];
+  const std::size_t got = burst.copy(buffer, capacity);
+  burst.erase(0, got);
+  if (burst.empty()) {
+    ++nextBurst_;
+  }
+  return got;
 }
 
 std::size_t ScriptedInput::readStandardInput(char* buffer, std::size_t capacity) {
   std::size_t size = std::min(capacity, standardInput_.size() - nextInput_);
-  if (hasKeyboard_) {
+  if (standardInputIsKeyboard_) {
     // A terminal in line mode delivers at most one line per read.
     const char* start = standardInput_.data() + nextInput_;
     const void* lineEnd = std::memchr(start, '\n', size);

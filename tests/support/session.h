@@ -2,6 +2,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "console/console.h"
 #include "console/menu_loop.h"
@@ -19,6 +20,17 @@ struct Session {
 // The screen holds only what the program printed (the terminal's echo of lines is not in it).
 inline Session typeAtTerminal(std::string keys, std::string lines) {
   ScriptedInput input(std::move(keys), std::move(lines));
+  StringOutputSink sink;
+  Console console(input, sink);
+  const int status = runMenuLoop(console);
+  console.output().flush();
+  return {sink.text, status};
+}
+
+// A keyboard handing over `bursts`, one per read, and standard input from `from`.
+inline Session typeBursts(std::vector<std::string> bursts, std::string standardInput,
+                          StandardInput from) {
+  ScriptedInput input(std::move(bursts), std::move(standardInput), from);
   StringOutputSink sink;
   Console console(input, sink);
   const int status = runMenuLoop(console);
