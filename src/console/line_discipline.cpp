@@ -11,59 +11,135 @@ constexpr char kEndOfFile = 0x04;  // Ctrl-D
 constexpr char kKillLine = 0x15;   // Ctrl-U
 constexpr char kErase = 0x7f;      // Backspace
 constexpr char kBell = 0x07;
+constexpr std::size_t kTabWidth = 8;
+// U+0080 to U+009F are C1 control codes, which a terminal would execute (U+009B starts a
+// control sequence); they are shown as U+FFFD instead.
+constexpr unsigned char kC1Lead = 0xc2;
+constexpr char kPlaceholder[] = "\xef\xbf\xbd";
 
+unsigned char byteOf(char c) {
+  return static_cast<unsigned char>(c);
+}
+
+// Shown as ^X: the C0 codes but for tab and line feed, and DEL.
 bool isControl(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte < 0x20 && c != '\t' && c != '\n';
+  return (byteOf(c) < 0x20 && c != '\t' && c != '\n') || c == kErase;
+}
+
+bool isContinuation(char c) {
+  return (byteOf(c) & 0xc0) == 0x80;
+}
+
+bool isC1Continuation(char c) {
+  return byteOf(c) >= 0x80 && byteOf(c) <= 0x9f;
+}
+
+// The cells a byte of a typed line takes on screen, but for tabs.
+std::size_t cellsOf(char c) {
+  if (isControl(c)) {
+    return 2;
+  }
+  return isContinuation(c) ? 0 : 1;
+}
+
+std::size_t nextTabStop(std::size_t column) {
+  return (column / kTabWidth + 1) * kTabWidth;
 }
 
 }  // namespace
 
-void LineDiscipline::receive(std::string_view typed) {
-  for (char c : typed) {
+void LineDiscipline::receive(std::string_view bytes, Arrival arrival) {
+  if (arrival == Arrival::Paste) {
+    pasteAsKeys_ = keyMode_;
+  }
+  const bool pasted = arrival != Arrival::Typed;
+  const bool asKeys = keyMode_ || (arrival == Arrival::RestOfPaste && pasteAsKeys_);
+  std::string block;  // the rest of a paste taken as keys, arriving in line mode
+  for (char c : bytes) {
     if (interrupted_) {
-      return;
+      break;
     }
     if (c == '\r') {
       c = '\n';  // Enter, in either mode, as with icrnl
     }
     if (c == kInterrupt) {
       interrupted_ = true;
-      if (!keyMode_) {
+      if (!asKeys) {
         echo_ += "^C";
       }
     } else if (keyMode_) {
       keys_ += c;
+    } else if (asKeys) {
+      block += c;
     } else {
-      receiveInLine(c);
+      receiveInLine(c, pasted);
     }
+  }
+  if (!block.empty()) {
+    lines_.push_back(std::move(block));
   }
 }
 
-void LineDiscipline::receiveInLine(char c) {
+void LineDiscipline::receiveInLine(char c, bool pasted) {
   if (c == '\n') {
+    echo(c);
     lines_.push_back(editing_ + '\n');
     editing_.clear();
-    echo_ += '\n';
   } else if (c == kEndOfFile) {
+    releaseHeldLead();
     lines_.push_back(editing_);  // empty: the end of input; else the line without Enter
     editing_.clear();
-  } else if (c == kErase) {
+  } else if (c == kErase && !pasted) {
     eraseLast();
-  } else if (c == kKillLine) {
+  } else if (c == kKillLine && !pasted) {
     while (!editing_.empty()) {
       eraseLast();
     }
-  } else if (editing_.size() >= kMaxLine) {
+  } else if (editing_.size() >= kMaxLine && !pasted) {
     echo_ += kBell;  // the queue is full: only Enter, erasing or Ctrl-D still do something
   } else {
-    editing_ += c;
-    if (isControl(c)) {
-      echo_ += '^';
-      echo_ += static_cast<char>(c + '@');
-    } else {
-      echo_ += c;
+    if (editing_.empty()) {
+      lineColumn_ = column_;
     }
+    editing_ += c;
+    echo(c);
+  }
+}
+
+void LineDiscipline::echo(char c) {
+  if (heldLead_) {
+    heldLead_ = false;
+    if (isC1Continuation(c)) {
+      echo_ += kPlaceholder;
+      ++column_;
+      return;
+    }
+    echo_ += static_cast<char>(kC1Lead);
+    ++column_;
+  }
+  if (byteOf(c) == kC1Lead) {
+    heldLead_ = true;
+  } else if (c == '\n') {
+    echo_ += c;
+    column_ = 0;
+  } else if (c == '\t') {
+    echo_ += c;
+    column_ = nextTabStop(column_);
+  } else if (isControl(c)) {
+    echo_ += '^';
+    echo_ += static_cast<char>(c ^ 0x40);
+    column_ += 2;
+  } else {
+    echo_ += c;
+    column_ += cellsOf(c);
+  }
+}
+
+void LineDiscipline::releaseHeldLead() {
+  if (heldLead_) {
+    heldLead_ = false;
+    echo_ += static_cast<char>(kC1Lead);
+    ++column_;
   }
 }
 
@@ -71,14 +147,56 @@ void LineDiscipline::eraseLast() {
   if (editing_.empty()) {
     return;
   }
+  if (heldLead_) {
+    heldLead_ = false;  // never shown
+    editing_.pop_back();
+    return;
+  }
+  if (editing_.back() == '\t') {
+    eraseTab();
+    return;
+  }
   // A control character was shown as two cells, a UTF-8 sequence as one.
   std::size_t cells = isControl(editing_.back()) ? 2 : 1;
-  while ((static_cast<unsigned char>(editing_.back()) & 0xc0) == 0x80 && editing_.size() > 1) {
+  while (isContinuation(editing_.back()) && editing_.size() > 1) {
     editing_.pop_back();
   }
   editing_.pop_back();
-  while (cells-- > 0) {
+  for (; cells > 0 && column_ > 0; --cells, --column_) {
     echo_ += "\b \b";
+  }
+}
+
+void LineDiscipline::eraseTab() {
+  editing_.pop_back();
+  std::size_t columns = 0;
+  bool afterTab = false;
+  for (auto c = editing_.rbegin(); c != editing_.rend(); ++c) {
+    if (*c == '\t') {
+      afterTab = true;
+      break;
+    }
+    columns += cellsOf(*c);
+  }
+  if (!afterTab) {
+    columns += lineColumn_;
+  }
+  const std::size_t back = std::min(kTabWidth - columns % kTabWidth, column_);
+  echo_.append(back, '\b');
+  column_ -= back;
+}
+
+void LineDiscipline::noteOutput(std::string_view written) {
+  for (const char c : written) {
+    if (c == '\n' || c == '\r') {
+      column_ = 0;
+    } else if (c == '\b') {
+      column_ -= column_ > 0 ? 1 : 0;
+    } else if (c == '\t') {
+      column_ = nextTabStop(column_);
+    } else if (!isControl(c)) {
+      column_ += cellsOf(c);
+    }
   }
 }
 
@@ -88,6 +206,7 @@ void LineDiscipline::setKeyMode(bool on) {
   }
   keyMode_ = on;
   if (on) {
+    heldLead_ = false;  // its line goes to the keys unechoed
     std::string waiting;
     for (const std::string& line : lines_) {
       waiting += line;

@@ -19,12 +19,13 @@ namespace {
 // As a shell reports a run ended by Ctrl-C (128 + SIGINT).
 constexpr int kInterruptedStatus = 130;
 
-// Resolves with at most `capacity` bytes typed at the page, copied to `buffer`; 0 once the
-// page has no more keyboard for this run.
-EM_ASYNC_JS(int, pageRead, (char* buffer, int capacity), {
+// Resolves with at most `capacity` bytes typed at the page, copied to `buffer`, and how they
+// arrived (an Arrival) in `arrival`; 0 once the page has no more keyboard for this run.
+EM_ASYNC_JS(int, pageRead, (char* buffer, int capacity, int* arrival), {
   const typed = await Module.zorpiRead(capacity);
-  HEAPU8.set(typed, buffer);
-  return typed.length;
+  HEAPU8.set(typed.bytes, buffer);
+  HEAP32[arrival >> 2] = typed.arrival;
+  return typed.bytes.length;
 });
 
 // Hands `size` bytes at `data` to the page; the page gets a copy, since memory may move.
@@ -34,9 +35,10 @@ EM_JS(void, pageWrite, (const char* data, int size),
 LineDiscipline* gDiscipline = nullptr;
 bool gKeyboardClosed = false;
 
-void writeToPage(const std::string& text) {
-  if (!text.empty()) {
-    pageWrite(text.data(), static_cast<int>(text.size()));
+void writeToPage(const char* data, std::size_t size) {
+  if (size > 0) {
+    gDiscipline->noteOutput(std::string_view(data, size));
+    pageWrite(data, static_cast<int>(size));
   }
 }
 
@@ -44,13 +46,16 @@ void writeToPage(const std::string& text) {
 // has closed the keyboard. Ctrl-C ends the run here.
 bool receiveTyping() {
   char typed[kKeyboardBurst];
-  const int got = gKeyboardClosed ? 0 : pageRead(typed, static_cast<int>(sizeof typed));
+  int arrival = 0;
+  const int got = gKeyboardClosed ? 0 : pageRead(typed, static_cast<int>(sizeof typed), &arrival);
   if (got <= 0) {
     gKeyboardClosed = true;
     return false;
   }
-  gDiscipline->receive(std::string_view(typed, static_cast<std::size_t>(got)));
-  writeToPage(gDiscipline->takeEcho());
+  gDiscipline->receive(std::string_view(typed, static_cast<std::size_t>(got)),
+                       static_cast<Arrival>(arrival));
+  const std::string echo = gDiscipline->takeEcho();
+  writeToPage(echo.data(), echo.size());
   if (gDiscipline->interrupted()) {
     std::_Exit(kInterruptedStatus);
   }
@@ -99,7 +104,7 @@ std::size_t TerminalInput::readStandardInput(char* buffer, std::size_t capacity)
 // The page is the only screen: every descriptor writes to it.
 bool FdOutputSink::write(const char* data, std::size_t size) {
   static_cast<void>(fd_);
-  pageWrite(data, static_cast<int>(size));
+  writeToPage(data, size);
   return true;
 }
 

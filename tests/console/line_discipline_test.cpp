@@ -13,6 +13,7 @@ struct Typing {
   std::string taken;  // what reads in that mode get, line after line ("|" after each)
   std::string echo;   // what the terminal shows
   bool interrupted;
+  Arrival arrival = Arrival::Typed;
 };
 
 // Everything the mode's reads get, each read's bytes followed by "|"; "EOF|" for the end.
@@ -51,10 +52,20 @@ TEST(LineDiscipline, EditsEchoesAndDeliversAsATerminalDoes) {
       {false, "\x1b\x7f\r", "\n|", "^[\b \b\b \b\n", false},
       {false, "\xc3\xa9\x7f\r", "\n|", "\xc3\xa9\b \b\n", false},
       {false,
+       "\xc2\x9b"
+       "2J\xc2\xa0\x7f\r",
+       "\xc2\x9b"
+       "2J\n|",
+       "\xef\xbf\xbd"
+       "2J\xc2\xa0\b \b\n",
+       false},
+      {false,
        "1\x03"
        "2\r",
        "", "1^C", true},
       {false, full + "bc\r", full + "\n|", full + "\a\a\n", false},
+      {false, full + "b\x7f\x15\x1b\r", full + "b\x7f\x15\x1b\n|", full + "b^?^U^[\n", false,
+       Arrival::Paste},
       {true, "g\r", "g\n|", "", false},
       {true, "\x1bOP", "\x1bOP|", "", false},
       {true, "w\x03x", "w|", "", true},
@@ -62,7 +73,7 @@ TEST(LineDiscipline, EditsEchoesAndDeliversAsATerminalDoes) {
   for (const Typing& c : cases) {
     LineDiscipline discipline;
     discipline.setKeyMode(c.keyMode);
-    discipline.receive(c.typed);
+    discipline.receive(c.typed, c.arrival);
     EXPECT_EQ(takeAll(discipline, c.keyMode), c.taken) << c.typed.substr(0, 20);
     EXPECT_EQ(discipline.takeEcho(), c.echo) << c.typed.substr(0, 20);
     EXPECT_EQ(discipline.interrupted(), c.interrupted) << c.typed.substr(0, 20);
@@ -85,6 +96,45 @@ TEST(LineDiscipline, SwitchingModesKeepsWhatWaits) {
   discipline.setKeyMode(true);
   EXPECT_EQ(takeAll(discipline, true), "w|");
   EXPECT_EQ(discipline.takeEcho(), "7\nw");
+}
+
+// The rest of a paste that began at a key read is keys, unechoed, in whatever mode it comes.
+TEST(LineDiscipline, APasteBegunInKeyModeStaysKeys) {
+  LineDiscipline discipline;
+  discipline.setKeyMode(true);
+  discipline.receive("c\r12", Arrival::Paste);
+  char buffer[16];
+  ASSERT_EQ(discipline.takeKeys(buffer, 1), 1u);
+  discipline.setKeyMode(false);
+  discipline.receive("0\rw\r", Arrival::RestOfPaste);
+  EXPECT_EQ(takeAll(discipline, false), "\n12|0\nw\n|");
+  EXPECT_EQ(discipline.takeEcho(), "");
+}
+
+// As a Linux terminal, Backspace goes back over the cells a tab took: from the column where
+// the line began, or from the tab before it.
+TEST(LineDiscipline, BackspaceErasesWhatATabTook) {
+  struct Case {
+    std::string written;  // by the program before the line
+    std::string typed;
+    std::string echo;
+  };
+  const Case cases[] = {
+      {"\np0 [N/mm2]= ",
+       "\t5\x7f\x7f"
+       "7",
+       "\t5\b \b\b\b\b\b7"},
+      {"", "\t\x7f", "\t\b\b\b\b\b\b\b\b"},
+      {"ab", "x\t\x7f", "x\t\b\b\b\b\b"},
+      {"", "x\t\t\x7f", "x\t\t\b\b\b\b\b\b\b\b"},
+      {"", "\x01\t\x7f", "^A\t\b\b\b\b\b\b"},
+  };
+  for (const Case& c : cases) {
+    LineDiscipline discipline;
+    discipline.noteOutput(c.written);
+    discipline.receive(c.typed);
+    EXPECT_EQ(discipline.takeEcho(), c.echo) << c.written << c.typed;
+  }
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Drives the browser page in Chromium, opened as file:// with the network off, as a person
 // would: keys typed one at a time, and pastes. What the page saves must be what this program
-// shows at a pseudo-terminal for the same keys, and a kept transcript's script pasted at the
-// page must give the kept screen. The page may ask for nothing but itself.
+// shows at a pseudo-terminal for the same keys, and what its terminal draws must be what
+// xterm.js draws of the pseudo-terminal's bytes; a kept transcript's script pasted at the
+// page must give the kept screen. Pastes of control codes and of megabytes must do no harm.
+// The page may ask for nothing but itself.
 // Usage: node check_page.js PAGE PTY_REPLAY PROGRAM TRANSCRIPT_DIR CHROMIUM
 // With "-" for PTY_REPLAY and PROGRAM, only the kept transcripts are checked.
 'use strict';
@@ -21,6 +23,7 @@ const keyNames = {
   '\r': 'Enter', '\x7f': 'Backspace', ' ': 'Space', '\x04': 'Control+d', '\x03': 'Control+c',
   '\x15': 'Control+u',
   '\x1bOP': 'F1', '\x1bOS': 'F4', '\x1b[A': 'ArrowUp', '\x1b[D': 'ArrowLeft',
+  '\x1b[C': 'ArrowRight', '\t': 'Tab',
 };
 const typed = (text) => [...text];
 const sessions = {
@@ -31,6 +34,9 @@ const sessions = {
   'Ctrl-D at a number prompt': typed('c\x04wxq'),
   'Ctrl-C at a number prompt': typed('c12\x03'),
   'Ctrl-C at the menu': typed('w \x03'),
+  'a key of several codes after a leftover':
+      typed('a1\rb100 150\r').concat(['\x1b[C'], typed('cw q')),
+  'Backspace over a tab': typed('c\t5\x7f\x7f7 1 2 3 4\rq'),
 };
 
 function render(bytes) {
@@ -45,12 +51,26 @@ function atTerminal(bursts) {
   if (run.status !== 0) {
     throw new Error('pty replay failed: ' + run.stderr.toString());
   }
-  return {text: render(run.stdout), status: Number(run.stderr.toString().trim())};
+  return {text: render(run.stdout), bytes: run.stdout, status: Number(run.stderr.toString().trim())};
+}
+
+// The screen xterm.js draws for `bytes`, 80 columns wide, as the page's terminal is.
+async function drawn(page, bytes) {
+  return page.evaluate(async (written) => {
+    const terminal = new Terminal({cols: 80, rows: 24, scrollback: 10000, convertEol: true});
+    await new Promise((done) => terminal.write(new Uint8Array(written), done));
+    const buffer = terminal.buffer.active;
+    const lines = [];
+    for (let row = 0; row < buffer.length; ++row) {
+      lines.push(buffer.getLine(row).translateToString(true));
+    }
+    return lines.join('\n').replace(/\n+$/, '');
+  }, [...bytes]);
 }
 
 async function settled(page) {
   await page.waitForFunction(() => window.zorpi.waiting() || window.zorpi.ended(), null,
-                             {polling: 10, timeout: 10000});
+                             {polling: 10, timeout: 60000});
 }
 
 async function paste(page, text) {
@@ -62,8 +82,9 @@ async function paste(page, text) {
   }, text);
 }
 
-// Plays `bursts` at a freshly loaded page; the saved session and the status it ended with.
-async function atPage(browser, bursts) {
+// Plays `bursts` at a freshly loaded page; the saved session, the status it ended with, the
+// screen its terminal drew, and the screen xterm.js draws for `terminalBytes`.
+async function atPage(browser, bursts, terminalBytes = Buffer.alloc(0)) {
   const page = await browser.newPage();
   const asked = [];
   page.on('request', (request) => asked.push(request.url()));
@@ -79,8 +100,10 @@ async function atPage(browser, bursts) {
     }
     await settled(page);
   }
-  await page.waitForFunction(() => window.zorpi.ended(), null, {polling: 10, timeout: 10000});
+  await page.waitForFunction(() => window.zorpi.ended(), null, {polling: 10, timeout: 60000});
   const ending = await page.textContent('#ende');
+  const screen = await page.evaluate(() => window.zorpi.screen());
+  const atTerminalScreen = await drawn(page, terminalBytes);
   const [download] = await Promise.all([
     page.waitForEvent('download'),
     page.click('#speichern'),
@@ -92,7 +115,33 @@ async function atPage(browser, bursts) {
   if (foreign.length > 0 || errors.length > 0 || savedAs !== 'zorpi-sitzung.txt') {
     throw new Error('asked for ' + foreign + '; errors ' + errors + '; saved as ' + savedAs);
   }
-  return {text: saved, ending};
+  return {text: saved, ending, screen, atTerminalScreen};
+}
+
+// Pastes as a hostile user makes them: C1 control codes at a number prompt are shown, not
+// obeyed, and not saved; a number line far longer than a terminal's line is taken whole; a
+// paste of megabytes runs to its end, and Ctrl-C stops one at once.
+async function checkHostilePastes(context, check) {
+  const c1 = '\u009b2J\u009b1;1Hp    = 0 [N/mm2]\u009b8m';
+  let shown = await atPage(context, ['c', c1].concat(typed('\r1 2 3 4\rq')));
+  check('C1 codes pasted: saved as placeholders', /[\u0080-\u009f]/.test(shown.text) ||
+        !shown.text.includes('p0 [N/mm2]= \ufffd2J\ufffd1;1Hp    = 0 [N/mm2]\ufffd8m\n'), false);
+  check('C1 codes pasted: the screen kept', shown.screen.split('F8 q Exit').length, 3);
+  const longNumber = '0.' + '0'.repeat(9090) + '1e9000';
+  shown = await atPage(context, [`a\r1\rb\r${longNumber}\rw\r \rq\r`]);
+  check('a long number line pasted', shown.text.includes('\nT = 1e-91 [Nm]\n'), true);
+  shown = await atPage(context, ['z'.repeat(200000) + 'q']);
+  check('a paste of 200,000 keys ends', shown.ending, 'ZORPI beendet (Status 113).');
+  const page = await context.newPage();
+  await page.goto(pageUrl);
+  await settled(page);
+  await paste(page, 'g\r \r \r'.repeat(1 << 18));
+  await page.waitForFunction(() => window.zorpi.text().length > 100000, null, {polling: 10});
+  await page.keyboard.press('Control+c');
+  await page.waitForFunction(() => window.zorpi.ended(), null, {polling: 10, timeout: 2000});
+  check('Ctrl-C in the middle of a 2 MB paste', await page.textContent('#ende'),
+        'ZORPI beendet (Status 130).');
+  await page.close();
 }
 
 async function main() {
@@ -114,8 +163,9 @@ async function main() {
   };
   for (const [name, bursts] of replay === '-' ? [] : Object.entries(sessions)) {
     const expected = atTerminal(bursts);
-    const shown = await atPage(context, bursts);
+    const shown = await atPage(context, bursts, expected.bytes);
     check(name, shown.text, expected.text);
+    check(name + ': as drawn', shown.screen, shown.atTerminalScreen);
     check(name + ': status', shown.ending, `ZORPI beendet (Status ${expected.status}).`);
   }
   for (const file of fs.readdirSync(transcriptDir).filter((f) => f.endsWith('.in'))) {
@@ -125,6 +175,7 @@ async function main() {
     check('kept transcript ' + file, shown.text, render(Buffer.from(kept)));
     check('kept transcript ' + file + ': status', shown.ending, 'ZORPI beendet (Status 113).');
   }
+  await checkHostilePastes(context, check);
   await browser.close();
   console.log(failed === 0 ? 'the page shows what the terminal shows' : `${failed} checks failed`);
   process.exit(failed === 0 ? 0 : 1);
