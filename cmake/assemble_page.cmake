@@ -1,5 +1,5 @@
 # Puts the page together: web/zorpi.html with its stylesheet and scripts written in place of
-# the markers, xterm.js and the compiled program (WebAssembly included) among them.
+# the markers there, xterm.js and the compiled program (WebAssembly included) among them.
 #   cmake -DSOURCE=... -DXTERM=... -DPROGRAM=... -DOUTPUT=... -P assemble_page.cmake
 # string(REPLACE) takes the text literally: xterm.js holds "$&", which a regular expression
 # replacement would expand.
@@ -19,5 +19,6 @@ inline("/*@XTERM_CSS@*/" ${XTERM}/css/xterm.css)
 inline("/*@XTERM_JS@*/" ${XTERM}/lib/xterm.js)
 inline("/*@TRANSCRIPT_JS@*/" ${SOURCE}/web/transcript.js)
 inline("/*@PROGRAM_JS@*/" ${PROGRAM})
+inline("/*@PROGRAM_IO_JS@*/" ${SOURCE}/web/program_io.js)
 inline("/*@PAGE_JS@*/" ${SOURCE}/web/page.js)
 file(WRITE ${OUTPUT} "${page}")

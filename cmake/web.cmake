@@ -16,6 +16,7 @@ if(NOT EXISTS ${ZORPI_XTERM}/lib/xterm.js)
 endif()
 
 set_target_properties(zorpi PROPERTIES OUTPUT_NAME zorpi-program SUFFIX .js)
+# createZorpi is the factory web/program_io.js calls for each run.
 target_link_options(zorpi PRIVATE
   -sASYNCIFY -sINVOKE_RUN=0 -sMODULARIZE=1 -sEXPORT_NAME=createZorpi
   -sEXPORTED_RUNTIME_METHODS=ccall -sENVIRONMENT=web -sSINGLE_FILE=1
@@ -24,6 +25,7 @@ target_link_options(zorpi PRIVATE
 set(ZORPI_PAGE ${CMAKE_BINARY_DIR}/zorpi.html)
 set(ZORPI_PAGE_PARTS
   ${CMAKE_SOURCE_DIR}/web/zorpi.html
+  ${CMAKE_SOURCE_DIR}/web/program_io.js
   ${CMAKE_SOURCE_DIR}/web/page.js
   ${CMAKE_SOURCE_DIR}/web/transcript.js
   ${ZORPI_XTERM}/lib/xterm.js

@@ -1,6 +1,7 @@
 #include "console/console.h"
 #include "console/menu_loop.h"
-#include "console/terminal_input.h"
+#include "console/terminal/fd_output_sink.h"
+#include "console/terminal/terminal_input.h"
 
 int main() {
   zorpi::TerminalInput input;

@@ -2,25 +2,23 @@
 
 #include <algorithm>
 
-#include "console/value_format.h"
-
 namespace zorpi {
 
 namespace {
 
-constexpr int kAbandonKey = 'x';
+constexpr Key kAbandonKey = 'x';
 
-// Splits "text %g more" around its two-character conversion and prints it with `append`
-// writing the value in between.
-template <typename AppendValue>
-void printFormatted(Console& console, std::string_view format, AppendValue appendValue) {
+// Splits "text %g more" around its two-character conversion and prints it with the value
+// in between.
+template <typename Value>
+void printFormatted(Console& console, std::string_view format, Value value) {
   Output& output = console.output();
   const std::size_t at = format.find('%');
   if (at == std::string_view::npos || at + 1 >= format.size()) {
     output.append(format);
   } else {
     output.append(format.substr(0, at));
-    appendValue(output.pending());
+    output.appendValue(value);
     output.append(format.substr(at + 2));
   }
   output.flushIfFull();
@@ -28,32 +26,7 @@ void printFormatted(Console& console, std::string_view format, AppendValue appen
 
 }  // namespace
 
-int Console::nextKey() {
-  if (keysEnded()) {
-    return kEndOfKeys;
-  }
-  if (!input_.hasKeyboard()) {
-    return keyOrEnd(typed_.takeScriptKey());
-  }
-  if (!input_.standardInputIsKeyboard()) {
-    return keyOrEnd(nextKeyboardCode());
-  }
-  int key = typed_.takeTypedAheadKey();
-  while (key == kNoTypedAheadKey) {
-    char keys[kKeyboardBurst];
-    const std::size_t room = std::min(sizeof keys, typed_.typedAheadRoom());
-    const std::size_t got = input_.readKeyboard(output_, keys, std::max<std::size_t>(room, 1));
-    if (got <= 1) {
-      key = got == 1 ? static_cast<unsigned char>(keys[0]) : kEndOfKeys;
-    } else {
-      typed_.addTypedAhead(std::string_view(keys, got));
-      key = typed_.takeTypedAheadKey();
-    }
-  }
-  return keyOrEnd(key);
-}
-
-int Console::nextKeyboardCode() {
+Key Console::nextKeyboardCode() {
   if (burstPos_ == burstEnd_) {
     burstPos_ = 0;
     burstEnd_ = input_.readKeyboard(output_, burst_, sizeof burst_);
@@ -64,7 +37,7 @@ int Console::nextKeyboardCode() {
   return static_cast<unsigned char>(burst_[burstPos_++]);
 }
 
-int Console::keyOrEnd(int key) {
+Key Console::keyOrEnd(Key key) {
   keysEnded_ = key == kEndOfKeys;
   return keysEnded() ? kEndOfKeys : key;
 }
@@ -75,23 +48,46 @@ void printText(Console& console, std::string_view text) {
 }
 
 void printValue(Console& console, std::string_view format, double value) {
-  printFormatted(console, format, [value](std::string& out) { appendG(out, value); });
+  printFormatted(console, format, value);
 }
 
 void printValue(Console& console, std::string_view format, std::int32_t value) {
-  printFormatted(console, format, [value](std::string& out) { appendD(out, value); });
+  printFormatted(console, format, value);
 }
 
-int readKey(Console& console) {
-  return console.nextKey();
+Key readKey(Console& console) {
+  if (console.keysEnded()) {
+    return kEndOfKeys;
+  }
+  if (!console.input_.hasKeyboard()) {
+    return console.keyOrEnd(console.typed_.takeScriptKey());
+  }
+  if (!console.input_.standardInputIsKeyboard()) {
+    return console.keyOrEnd(console.nextKeyboardCode());
+  }
+  TypedInput& typed = console.typed_;
+  Key key = typed.takeTypedAheadKey();
+  while (key == kNoTypedAheadKey) {
+    char keys[kKeyboardBurst];
+    const std::size_t room = std::min(sizeof keys, typed.typedAheadRoom());
+    const std::size_t got =
+        console.input_.readKeyboard(console.output_, keys, std::max<std::size_t>(room, 1));
+    if (got <= 1) {
+      key = got == 1 ? static_cast<unsigned char>(keys[0]) : kEndOfKeys;
+    } else {
+      typed.addTypedAhead(std::string_view(keys, got));
+      key = typed.takeTypedAheadKey();
+    }
+  }
+  return console.keyOrEnd(key);
 }
 
 bool readReal(Console& console, double& field) {
-  return console.typed().readReal(field) != NumberRead::EndOfInput;
+  return console.typed().readReal(field);
 }
 
 bool readInt(Console& console, std::int32_t& field) {
-  return console.typed().readInt(field) != NumberRead::EndOfInput;
+  return console.typed().readInt(field);
 }
 
 void choicePrompt(Console& console, std::string_view prompt, std::int32_t& field,
@@ -108,7 +104,7 @@ void choicePrompt(Console& console, std::string_view prompt, std::int32_t& field
 
 bool pageBreak(Console& console) {
   printText(console, "weiter mit bel.Taste..");
-  const int key = readKey(console);
+  const Key key = readKey(console);
   if (key == kAbandonKey || key == kEndOfKeys) {
     return false;
   }

@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "console/input_source.h"
-#include "console/output.h"
-#include "console/typed_input.h"
+#include "console/text/input_source.h"
+#include "console/text/key.h"
+#include "console/text/output.h"
+#include "console/text/typed_input.h"
 
 namespace zorpi {
 
@@ -20,21 +21,16 @@ class Console {
 
   Output& output() { return output_; }
   TypedInput& typed() { return typed_; }
-  /// Next key code 0..255, or kEndOfKeys; once the keys have ended or the output has
-  /// failed, always kEndOfKeys. Codes that reach the keyboard together (a paste, or a key of
-  /// several codes) are typed ahead and taken as a script's where standard input is the
-  /// keyboard's terminal, and code by code where it is redirected; a key pressed alone is
-  /// taken as it is, Enter included.
-  int nextKey();
   /// True once a key read has met the end of the keys or the output has failed; the session
   /// must then end at once.
   bool keysEnded() const { return keysEnded_ || output_.failed(); }
 
  private:
+  friend Key readKey(Console& console);
   /// Notes the end of the keys; `key` itself, or kEndOfKeys once the output has failed.
-  int keyOrEnd(int key);
+  Key keyOrEnd(Key key);
   /// The next code from the keyboard alone, each code of a burst as if typed by itself.
-  int nextKeyboardCode();
+  Key nextKeyboardCode();
 
   InputSource& input_;
   Output output_;
@@ -53,8 +49,12 @@ void printText(Console& console, std::string_view text);
 void printValue(Console& console, std::string_view format, double value);
 /// Prints `format` with its one "%d" replaced by `value`.
 void printValue(Console& console, std::string_view format, std::int32_t value);
-/// Waits for one keystroke and returns its code without echo; kEndOfKeys once keys have ended.
-int readKey(Console& console);
+/// Waits for one keystroke and returns its code 0..255 without echo; kEndOfKeys once the keys
+/// have ended or the output has failed, and from then on. Codes that reach the keyboard
+/// together (a paste, or a key of several codes) are typed ahead and taken as a script's
+/// where standard input is the keyboard's terminal, and code by code where it is redirected;
+/// a key pressed alone is taken as it is, Enter included.
+Key readKey(Console& console);
 /// Reads a real into `field`; `field` keeps its value on text that is not a number or at end
 /// of input. Prints nothing. False only at end of input.
 bool readReal(Console& console, double& field);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "console/input_source.h"
+#include "console/text/input_source.h"
 
 namespace zorpi::testing {
 

@@ -38,6 +38,17 @@ inline Session typeBursts(std::vector<std::string> bursts, std::string standardI
   return {sink.text, status};
 }
 
+// A console for driving the primitives directly: standard input at a terminal (a line per
+// read), or a script without a keyboard when `script` is set.
+struct Reader {
+  explicit Reader(std::string lines, bool script = false)
+      : input(script ? ScriptedInput(std::move(lines)) : ScriptedInput("", std::move(lines))),
+        console(input, sink) {}
+  ScriptedInput input;
+  StringOutputSink sink;
+  Console console;
+};
+
 // No terminal: keys and numbers both from the script on standard input.
 inline Session runScript(std::string script) {
   ScriptedInput input(std::move(script));

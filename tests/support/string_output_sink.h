@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "console/output.h"
+#include "console/text/output.h"
 
 namespace zorpi::testing {
 

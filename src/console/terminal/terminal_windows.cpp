@@ -3,14 +3,14 @@
 // mode, and bytes written unchanged.
 
 // <windows.h> comes with getch_codes_windows.h, lean and without min and max.
-#include "console/getch_codes_windows.h"
+#include "console/terminal/getch_codes_windows.h"
 
 #include <io.h>
 
 #include <string>
 
-#include "console/output.h"
-#include "console/terminal_input.h"
+#include "console/terminal/fd_output_sink.h"
+#include "console/terminal/terminal_input.h"
 
 namespace zorpi {
 

@@ -1,8 +1,8 @@
-#include "console/typed_input.h"
+#include "console/text/typed_input.h"
 
 #include <cstring>
 
-#include "console/number_item.h"
+#include "console/text/number_item.h"
 
 namespace zorpi {
 
@@ -98,9 +98,9 @@ void TypedInput::dropLine() {
 }
 
 template <typename Item, typename Value>
-NumberRead TypedInput::readNumber(Value& value) {
+bool TypedInput::readNumber(Value& value) {
   if (!skipWhiteSpace()) {
-    return NumberRead::EndOfInput;
+    return false;
   }
   // As scanf: the longest text that can still begin a number, taken byte by byte; the byte
   // that ends it stays in the stream.
@@ -111,23 +111,23 @@ NumberRead TypedInput::readNumber(Value& value) {
       break;  // the byte that ends the item, or the end of input
     }
   }
-  if (!item.complete()) {
+  if (item.complete()) {
+    value = item.value();
+  } else {
     dropLine();
-    return NumberRead::NotANumber;
   }
-  value = item.value();
-  return NumberRead::Stored;
+  return true;
 }
 
-NumberRead TypedInput::readReal(double& value) {
+bool TypedInput::readReal(double& value) {
   return readNumber<RealItem>(value);
 }
 
-NumberRead TypedInput::readInt(std::int32_t& value) {
+bool TypedInput::readInt(std::int32_t& value) {
   return readNumber<IntItem>(value);
 }
 
-int TypedInput::takeScriptKey() {
+Key TypedInput::takeScriptKey() {
   for (;;) {
     const int c = peek();
     if (c == kEndOfStream) {
@@ -140,7 +140,7 @@ int TypedInput::takeScriptKey() {
   }
 }
 
-int TypedInput::takeTypedAheadKey() {
+Key TypedInput::takeTypedAheadKey() {
   if (aheadFrom_ == kNone) {
     return kNoTypedAheadKey;
   }

@@ -2,12 +2,9 @@
 
 #include <cstddef>
 
-#include "console/output.h"
+#include "console/text/output.h"
 
 namespace zorpi {
-
-/// Returned by key reads once no key can come any more.
-constexpr int kEndOfKeys = -1;
 
 /// At most this many key codes are taken from the keyboard at once: a terminal's input queue.
 constexpr std::size_t kKeyboardBurst = 4096;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "console/input_source.h"
+#include "console/text/input_source.h"
 
 namespace zorpi {
 

@@ -1,4 +1,4 @@
-#include "console/line_discipline.h"
+#include "console/terminal/line_discipline_web.h"
 
 #include <algorithm>
 

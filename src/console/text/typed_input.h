@@ -5,20 +5,11 @@
 #include <memory>
 #include <string_view>
 
-#include "console/input_source.h"
-#include "console/output.h"
+#include "console/text/input_source.h"
+#include "console/text/key.h"
+#include "console/text/output.h"
 
 namespace zorpi {
-
-/// How a number read ended.
-enum class NumberRead {
-  Stored,      // a number was parsed and stored
-  NotANumber,  // the field kept its value; the rest of that line was dropped
-  EndOfInput,  // the field kept its value; standard input has ended for good
-};
-
-/// Returned by `TypedInput::takeTypedAheadKey` when no key was typed ahead.
-constexpr int kNoTypedAheadKey = -2;
 
 /// The typed-input stream on standard input: numbers typed a line at a time, and, where there
 /// is no keyboard, the keys too, in the order they stand in the stream. Reads it in blocks of
@@ -31,18 +22,19 @@ class TypedInput {
 
   /// Skips white space across lines, then takes the input item of "%lf" (RealItem). A whole
   /// number is stored and what follows stays for the next read; otherwise the field keeps
-  /// its value and the rest of the line is dropped.
-  NumberRead readReal(double& value);
+  /// its value and the rest of the line is dropped. False, with the field kept, only once
+  /// standard input has ended for good.
+  bool readReal(double& value);
   /// As readReal with the item of "%d" (IntItem); out-of-range values saturate.
-  NumberRead readInt(std::int32_t& value);
+  bool readInt(std::int32_t& value);
   /// A key as a script gives it: the next byte of the stream that is not a line break
   /// ('\n', '\r'); kEndOfKeys at the end.
-  int takeScriptKey();
+  Key takeScriptKey();
   /// At a keyboard: the next key of text typed or pasted ahead (what arrived on standard
   /// input after a line break, or was handed over by `addTypedAhead`), taken in stream order
   /// as takeScriptKey does; kNoTypedAheadKey, and nothing taken, when there is none. What a
   /// number read left of its line before that text stays for the next number read.
-  int takeTypedAheadKey();
+  Key takeTypedAheadKey();
   /// How many bytes `addTypedAhead` can take now; makes room by moving what is unread.
   std::size_t typedAheadRoom();
   /// Puts text that came from the keyboard at once (a paste, or a key of several codes)
@@ -70,7 +62,7 @@ class TypedInput {
   void dropLine();
   /// The shared frame of both number reads.
   template <typename Item, typename Value>
-  NumberRead readNumber(Value& value);
+  bool readNumber(Value& value);
 
   static constexpr int kEndOfStream = -1;
   static constexpr std::size_t kBlockSize = 64 * 1024;

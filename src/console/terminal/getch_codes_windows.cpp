@@ -1,4 +1,4 @@
-#include "console/getch_codes_windows.h"
+#include "console/terminal/getch_codes_windows.h"
 
 #include <cstdint>
 #include <iterator>
@@ -9,7 +9,7 @@ namespace {
 
 // A pair of codes as one number: 0x00nn is 0 and nn, 0xE0nn is 224 and nn; 0 for none.
 using Pair = std::uint16_t;
-constexpr Pair kNone = 0;
+constexpr Pair kNoPair = 0;
 constexpr Pair zero(int second) {
   return static_cast<Pair>(second);
 }
@@ -26,27 +26,27 @@ struct KeyRow {
 // The keys of the extended block (ENHANCED_KEY): the arrows, Home to Delete beside them, and
 // the keypad's Enter and '/' (those two give their character, but for these pairs).
 const KeyRow kExtendedKeys[] = {
-    {28, kNone, kNone, kNone, zero(166)},     {53, kNone, kNone, zero(149), zero(164)},
-    {71, e0(71), e0(71), e0(119), zero(151)}, {72, e0(72), e0(72), e0(141), zero(152)},
-    {73, e0(73), e0(73), e0(134), zero(153)}, {75, e0(75), e0(75), e0(115), zero(155)},
-    {77, e0(77), e0(77), e0(116), zero(157)}, {79, e0(79), e0(79), e0(117), zero(159)},
-    {80, e0(80), e0(80), e0(145), zero(160)}, {81, e0(81), e0(81), e0(118), zero(161)},
-    {82, e0(82), e0(82), e0(146), zero(162)}, {83, e0(83), e0(83), e0(147), zero(163)},
+    {28, kNoPair, kNoPair, kNoPair, zero(166)}, {53, kNoPair, kNoPair, zero(149), zero(164)},
+    {71, e0(71), e0(71), e0(119), zero(151)},   {72, e0(72), e0(72), e0(141), zero(152)},
+    {73, e0(73), e0(73), e0(134), zero(153)},   {75, e0(75), e0(75), e0(115), zero(155)},
+    {77, e0(77), e0(77), e0(116), zero(157)},   {79, e0(79), e0(79), e0(117), zero(159)},
+    {80, e0(80), e0(80), e0(145), zero(160)},   {81, e0(81), e0(81), e0(118), zero(161)},
+    {82, e0(82), e0(82), e0(146), zero(162)},   {83, e0(83), e0(83), e0(147), zero(163)},
 };
 
 // The other keys that give pairs: the keypad with NumLock off, Tab, Ctrl+2, the Alt
 // combinations of the typing keys, and F1 to F12. A key not listed gives only its character.
 const KeyRow kOtherKeys[] = {
-    {1, kNone, kNone, kNone, zero(1)},        {3, kNone, kNone, zero(3), zero(121)},
-    {14, kNone, kNone, kNone, zero(14)},      {15, kNone, zero(15), zero(148), zero(165)},
-    {28, kNone, kNone, kNone, zero(28)},      {55, kNone, kNone, zero(150), zero(55)},
-    {71, zero(71), kNone, zero(119), kNone},  {72, zero(72), kNone, zero(141), kNone},
-    {73, zero(73), kNone, zero(132), kNone},  {74, kNone, kNone, zero(142), zero(74)},
-    {75, zero(75), kNone, zero(115), kNone},  {76, zero(76), kNone, zero(143), kNone},
-    {77, zero(77), kNone, zero(116), kNone},  {78, kNone, kNone, zero(144), zero(78)},
-    {79, zero(79), kNone, zero(117), kNone},  {80, zero(80), kNone, zero(145), kNone},
-    {81, zero(81), kNone, zero(118), kNone},  {82, zero(82), kNone, zero(146), kNone},
-    {83, zero(83), kNone, zero(147), kNone},  {87, e0(133), e0(135), e0(137), e0(139)},
+    {1, kNoPair, kNoPair, kNoPair, zero(1)},     {3, kNoPair, kNoPair, zero(3), zero(121)},
+    {14, kNoPair, kNoPair, kNoPair, zero(14)},   {15, kNoPair, zero(15), zero(148), zero(165)},
+    {28, kNoPair, kNoPair, kNoPair, zero(28)},   {55, kNoPair, kNoPair, zero(150), zero(55)},
+    {71, zero(71), kNoPair, zero(119), kNoPair}, {72, zero(72), kNoPair, zero(141), kNoPair},
+    {73, zero(73), kNoPair, zero(132), kNoPair}, {74, kNoPair, kNoPair, zero(142), zero(74)},
+    {75, zero(75), kNoPair, zero(115), kNoPair}, {76, zero(76), kNoPair, zero(143), kNoPair},
+    {77, zero(77), kNoPair, zero(116), kNoPair}, {78, kNoPair, kNoPair, zero(144), zero(78)},
+    {79, zero(79), kNoPair, zero(117), kNoPair}, {80, zero(80), kNoPair, zero(145), kNoPair},
+    {81, zero(81), kNoPair, zero(118), kNoPair}, {82, zero(82), kNoPair, zero(146), kNoPair},
+    {83, zero(83), kNoPair, zero(147), kNoPair}, {87, e0(133), e0(135), e0(137), e0(139)},
     {88, e0(134), e0(136), e0(138), e0(140)},
 };
 
@@ -58,7 +58,7 @@ Pair altOfTypingKey(WORD scanCode) {
   const bool letterOrPunctuation = (scanCode >= 16 && scanCode <= 27) ||
                                    (scanCode >= 30 && scanCode <= 41) || scanCode == 43 ||
                                    (scanCode >= 44 && scanCode <= 53);
-  return letterOrPunctuation ? zero(scanCode) : kNone;
+  return letterOrPunctuation ? zero(scanCode) : kNoPair;
 }
 
 // F1 to F10: 0 and the scan code, moved on by 25 with Shift, 35 with Ctrl, 45 with Alt.
@@ -90,9 +90,9 @@ Pair pairOf(WORD scanCode, DWORD state) {
     }
   }
   if (!extended) {
-    return pick({scanCode, kNone, kNone, kNone, altOfTypingKey(scanCode)}, state);
+    return pick({scanCode, kNoPair, kNoPair, kNoPair, altOfTypingKey(scanCode)}, state);
   }
-  return kNone;
+  return kNoPair;
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ std::string getchCodes(const KEY_EVENT_RECORD& key) {
     return std::string(1, key.uChar.AsciiChar);
   }
   const Pair pair = pairOf(key.wVirtualScanCode, key.dwControlKeyState);
-  if (pair == kNone) {
+  if (pair == kNoPair) {
     return "";
   }
   return {static_cast<char>(pair >> 8), static_cast<char>(pair & 0xff)};

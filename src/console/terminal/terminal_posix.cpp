@@ -16,8 +16,8 @@
 #include <cerrno>
 #include <csignal>
 
-#include "console/output.h"
-#include "console/terminal_input.h"
+#include "console/terminal/fd_output_sink.h"
+#include "console/terminal/terminal_input.h"
 
 namespace zorpi {
 

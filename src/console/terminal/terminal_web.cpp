@@ -1,16 +1,19 @@
 // The keyboard, standard input and standard output in a browser page: the bytes typed at the
 // page's terminal widget go through the line discipline a terminal would apply, and screen
-// text goes to the widget unchanged. The page provides `zorpiRead`, which resolves with the
-// next bytes typed, and `zorpiWrite`; a read waits through Asyncify.
+// text goes to the widget unchanged.
+//
+// The seam's other side is web/program_io.js, which hands the compiled program its
+// `Module.zorpiRead` (resolves with the next bytes typed and how they arrived) and
+// `Module.zorpiWrite` (takes screen text); a read waits through Asyncify.
 
 #include <emscripten.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "console/line_discipline.h"
-#include "console/output.h"
-#include "console/terminal_input.h"
+#include "console/terminal/fd_output_sink.h"
+#include "console/terminal/line_discipline_web.h"
+#include "console/terminal/terminal_input.h"
 
 namespace zorpi {
 
@@ -32,12 +35,12 @@ EM_ASYNC_JS(int, pageRead, (char* buffer, int capacity, int* arrival), {
 EM_JS(void, pageWrite, (const char* data, int size),
       { Module.zorpiWrite(HEAPU8.slice(data, data + size)); });
 
-LineDiscipline* gDiscipline = nullptr;
+LineDiscipline gDiscipline;
 bool gKeyboardClosed = false;
 
 void writeToPage(const char* data, std::size_t size) {
   if (size > 0) {
-    gDiscipline->noteOutput(std::string_view(data, size));
+    gDiscipline.noteOutput(std::string_view(data, size));
     pageWrite(data, static_cast<int>(size));
   }
 }
@@ -52,11 +55,11 @@ bool receiveTyping() {
     gKeyboardClosed = true;
     return false;
   }
-  gDiscipline->receive(std::string_view(typed, static_cast<std::size_t>(got)),
-                       static_cast<Arrival>(arrival));
-  const std::string echo = gDiscipline->takeEcho();
+  gDiscipline.receive(std::string_view(typed, static_cast<std::size_t>(got)),
+                      static_cast<Arrival>(arrival));
+  const std::string echo = gDiscipline.takeEcho();
   writeToPage(echo.data(), echo.size());
-  if (gDiscipline->interrupted()) {
+  if (gDiscipline.interrupted()) {
     std::_Exit(kInterruptedStatus);
   }
   return true;
@@ -65,14 +68,11 @@ bool receiveTyping() {
 }  // namespace
 
 TerminalInput::TerminalInput() {
-  gDiscipline = new LineDiscipline;
+  gDiscipline = LineDiscipline();
   gKeyboardClosed = false;
 }
 
-TerminalInput::~TerminalInput() {
-  delete gDiscipline;
-  gDiscipline = nullptr;
-}
+TerminalInput::~TerminalInput() = default;
 
 bool TerminalInput::hasKeyboard() const {
   return true;
@@ -87,18 +87,18 @@ std::size_t TerminalInput::readKeyboard(Output& output, char* buffer, std::size_
   if (output.failed()) {
     return 0;
   }
-  gDiscipline->setKeyMode(true);
-  while (!gDiscipline->hasKeys() && receiveTyping()) {
+  gDiscipline.setKeyMode(true);
+  while (!gDiscipline.hasKeys() && receiveTyping()) {
   }
-  const std::size_t got = gDiscipline->takeKeys(buffer, capacity);
-  gDiscipline->setKeyMode(false);
+  const std::size_t got = gDiscipline.takeKeys(buffer, capacity);
+  gDiscipline.setKeyMode(false);
   return got;
 }
 
 std::size_t TerminalInput::readStandardInput(char* buffer, std::size_t capacity) {
-  while (!gDiscipline->hasLine() && receiveTyping()) {
+  while (!gDiscipline.hasLine() && receiveTyping()) {
   }
-  return gDiscipline->takeLine(buffer, capacity);
+  return gDiscipline.takeLine(buffer, capacity);
 }
 
 // The page is the only screen: every descriptor writes to it.

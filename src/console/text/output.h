@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,21 +16,6 @@ class OutputSink {
   virtual bool write(const char* data, std::size_t size) = 0;
 };
 
-/// The file descriptor of standard output.
-constexpr int kStandardOutput = 1;
-
-/// Writes bytes unchanged to a file descriptor (binary, "\n" stays "\n"): retries interrupted
-/// and partial writes, and waits while a non-blocking descriptor is full; false on any other
-/// error (a full disk, a pipe with no reader, an I/O error). Each platform implements it.
-class FdOutputSink : public OutputSink {
- public:
-  explicit FdOutputSink(int fd) : fd_(fd) {}
-  bool write(const char* data, std::size_t size) override;
-
- private:
-  int fd_;
-};
-
 /// Collects screen text and hands it to the sink only on `flush` (called before every wait
 /// for input) or when a large block has piled up. Once the sink has failed, everything is
 /// dropped and `failed()` tells the session to end.
@@ -38,8 +24,10 @@ class Output {
   explicit Output(OutputSink& sink);
   /// Appends the text unchanged.
   void append(std::string_view text) { pending_.append(text); }
-  /// Direct access for formatting into the pending block; call `flushIfFull` afterwards.
-  std::string& pending() { return pending_; }
+  /// Appends `value` as printf's "%g" writes it.
+  void appendValue(double value);
+  /// Appends `value` as printf's "%d" writes it.
+  void appendValue(std::int32_t value);
   /// Hands a large pending block on, so that memory stays bounded however long the run.
   void flushIfFull() {
     if (pending_.size() >= kBlockSize) {

@@ -1,4 +1,4 @@
-#include "console/value_format.h"
+#include "console/text/value_format.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "console/number_item.h"
+#include "console/text/number_item.h"
 
 #include <gtest/gtest.h>
 

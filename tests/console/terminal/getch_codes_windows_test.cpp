@@ -1,4 +1,4 @@
-#include "console/getch_codes_windows.h"
+#include "console/terminal/getch_codes_windows.h"
 
 #include <gtest/gtest.h>
 

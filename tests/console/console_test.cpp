@@ -1,0 +1,104 @@
+#include "console/console.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/session.h"
+
+namespace zorpi {
+namespace {
+
+using testing::Reader;
+using testing::ScriptedInput;
+using testing::StandardInput;
+using testing::StringOutputSink;
+
+TEST(ChoicePrompt, RepeatsUntilInRangeAndSurvivesBadText) {
+  Reader r("7\nabc\n0\n3\n");
+  std::int32_t field = 0;
+  choicePrompt(r.console, "\nTyp= ", field, 1, 6);
+  EXPECT_EQ(field, 3);
+  EXPECT_EQ(r.sink.text, "\nTyp= \nTyp= \nTyp= \nTyp= ");
+
+  // Text that is not a number leaves a field already in range as it was: one prompt only.
+  Reader inRange("abc\n2\n");
+  field = 5;
+  choicePrompt(inRange.console, "\nTyp= ", field, 1, 6);
+  EXPECT_EQ(field, 5);
+  EXPECT_EQ(inRange.sink.text, "\nTyp= ");
+  std::int32_t next = 0;
+  EXPECT_TRUE(readInt(inRange.console, next));
+  EXPECT_EQ(next, 2);
+}
+
+TEST(ChoicePrompt, EndOfInputRestoresTheValueBeforeThePrompt) {
+  Reader r("9\n8\n");
+  std::int32_t field = 5;
+  choicePrompt(r.console, "\nTyp= ", field, 1, 6);
+  EXPECT_EQ(field, 5);
+  EXPECT_EQ(r.sink.text, "\nTyp= \nTyp= \nTyp= ");
+}
+
+// that text stays for the next number read, and the codes act as if pressed one by one.
+TEST(Console, KeysOfSeveralCodesNeverTakeNumberText) {
+  const std::string keys[] = {"\x1bOP", "\x1b[C", "\xc3\xa4", "\x1b[1;5H", "\x1b[15~"};
+  for (const StandardInput from : {StandardInput::Keyboard, StandardInput::Redirected}) {
+    for (const std::string& key : keys) {
+      // T takes 100; 150 waits for p0, which c asks after the key.
+      const std::vector<std::string> together = {"a", "b", key, "c", "w", " ", "q"};
+      std::vector<std::string> alone;
+      for (const std::string& burst : together) {
+        for (const char code : burst) {
+          alone.emplace_back(1, code);
+        }
+      }
+      const std::string lines = "1\n100 150 q\n";
+      const auto session = testing::typeBursts(together, lines, from);
+      EXPECT_EQ(session.screen, testing::typeBursts(alone, lines, from).screen) << key;
+      EXPECT_NE(session.screen.find("T = 100 [Nm]\np0= 150 [N/mm2]\n"), std::string::npos) << key;
+    }
+  }
+}
+
+// Records what had reached the screen each time the program began to wait for input.
+class WaitRecorder : public InputSource {
+ public:
+  WaitRecorder(std::string keys, std::string lines, StringOutputSink& screen)
+      : inner_(std::move(keys), std::move(lines)), screen_(screen) {}
+  bool hasKeyboard() const override { return true; }
+  bool standardInputIsKeyboard() const override { return true; }
+  std::size_t readKeyboard(Output& output, char* buffer, std::size_t capacity) override {
+    const std::size_t got = inner_.readKeyboard(output, buffer, capacity);
+    seenAtWait.push_back(screen_.text);
+    return got;
+  }
+  std::size_t readStandardInput(char* buffer, std::size_t capacity) override {
+    seenAtWait.push_back(screen_.text);
+    return inner_.readStandardInput(buffer, capacity);
+  }
+  std::vector<std::string> seenAtWait;
+
+ private:
+  ScriptedInput inner_;
+  StringOutputSink& screen_;
+};
+
+TEST(Console, EverythingPrintedIsOnScreenBeforeAnyWait) {
+  StringOutputSink screen;
+  WaitRecorder input("aq", "1\n", screen);
+  Console console(input, screen);
+  runMenuLoop(console);
+  using testing::kFullMenu;
+  using testing::kShortMenu;
+  using testing::kTypeList;
+  ASSERT_EQ(input.seenAtWait.size(), 3u);
+  EXPECT_EQ(input.seenAtWait[0], kShortMenu);
+  EXPECT_EQ(input.seenAtWait[1], kShortMenu + kTypeList) << "the prompt shows while typing";
+  EXPECT_EQ(input.seenAtWait[2], kShortMenu + kTypeList + kFullMenu);
+  EXPECT_EQ(screen.text, input.seenAtWait[2]) << "q printed nothing";
+}
+
+}  // namespace
+}  // namespace zorpi
