@@ -6,23 +6,9 @@
 set -eu
 dir=$1
 shift
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 checked=0
 for script in "$dir"/*.in; do
-  name=$(basename "$script" .in)
-  status=0
-  # A session of its own and no terminal on any descriptor: no keyboard, for wine too.
-  setsid -w "$@" < "$script" > "$work/$name.out" 2> "$work/$name.err" || status=$?
-  if [ "$status" -ne 113 ]; then
-    echo "FAIL: $name ended with $status, not 113" >&2
-    cat "$work/$name.err" >&2
-    exit 1
-  fi
-  if ! cmp "$dir/$name.out" "$work/$name.out" >&2; then
-    echo "FAIL: $name: the screen differs from the kept transcript" >&2
-    exit 1
-  fi
+  sh "$(dirname "$0")/../support/check_kept_script.sh" "${script%.in}" "$@"
   checked=$((checked + 1))
 done
 [ "$checked" -ge 2 ] || { echo "FAIL: only $checked transcripts in $dir" >&2; exit 1; }
