@@ -1,8 +1,12 @@
 # Puts the page together: web/zorpi.html with its stylesheet and scripts written in place of
-# the markers there, xterm.js and the compiled program (WebAssembly included) among them.
-#   cmake -DSOURCE=... -DXTERM=... -DPROGRAM=... -DOUTPUT=... -P assemble_page.cmake
+# the markers there, xterm.js, its fit addon and the compiled program (WebAssembly included)
+# among them, the help made from doc/help.md, and the version.
+#   cmake -DSOURCE=... -DXTERM=... -DFIT=... -DPROGRAM=... -DVERSION=... -DOUTPUT=...
+#         -P assemble_page.cmake
 # string(REPLACE) takes the text literally: xterm.js holds "$&", which a regular expression
 # replacement would expand.
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/help_texts.cmake)
 
 file(READ ${SOURCE}/web/zorpi.html page)
 
@@ -17,8 +21,12 @@ endfunction()
 
 inline("/*@XTERM_CSS@*/" ${XTERM}/css/xterm.css)
 inline("/*@XTERM_JS@*/" ${XTERM}/lib/xterm.js)
+inline("/*@FIT_JS@*/" ${FIT}/lib/addon-fit.js)
 inline("/*@TRANSCRIPT_JS@*/" ${SOURCE}/web/transcript.js)
 inline("/*@PROGRAM_JS@*/" ${PROGRAM})
 inline("/*@PROGRAM_IO_JS@*/" ${SOURCE}/web/program_io.js)
 inline("/*@PAGE_JS@*/" ${SOURCE}/web/page.js)
+zorpi_help_text(page ${SOURCE}/doc/help.md help)
+string(REPLACE "<!--@HELP_HTML@-->" "${help}" page "${page}")
+string(REPLACE "@VERSION@" "${VERSION}" page "${page}")
 file(WRITE ${OUTPUT} "${page}")

@@ -24,7 +24,14 @@ if(WIN32)
   install(FILES ${zorpi_windows_texts} DESTINATION . COMPONENT program)
 else()
   install(TARGETS zorpi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
-  # The manual page with the version of project(), the one place it is kept.
+  # The manual page with the version of project(), the one place it is kept, and the lists
+  # of symbols made from doc/help.md.
+  include(cmake/help_texts.cmake)
+  foreach(section common passfeder keilwelle zahnwelle polygon kegel klemm notes)
+    string(TOUPPER ${section} name)
+    zorpi_help_text(manual ${CMAKE_CURRENT_SOURCE_DIR}/doc/help.md ZORPI_HELP_${name} ${section})
+  endforeach()
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS doc/help.md)
   configure_file(doc/zorpi.1.in ${CMAKE_CURRENT_BINARY_DIR}/zorpi.1 @ONLY)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/zorpi.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
     COMPONENT program)

@@ -4,14 +4,16 @@
 #   emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release && cmake --build build-web -j2
 # The test programs run under node (set in the top-level file, with emcc's node modules).
 
-# xterm.js, pinned in web/package-lock.json; installed from npm on the first configure.
+# xterm.js and its fit addon, pinned in web/package-lock.json; installed from npm on the first
+# configure.
 set(ZORPI_XTERM ${CMAKE_SOURCE_DIR}/web/node_modules/@xterm/xterm)
-if(NOT EXISTS ${ZORPI_XTERM}/lib/xterm.js)
+set(ZORPI_FIT ${CMAKE_SOURCE_DIR}/web/node_modules/@xterm/addon-fit)
+if(NOT EXISTS ${ZORPI_XTERM}/lib/xterm.js OR NOT EXISTS ${ZORPI_FIT}/lib/addon-fit.js)
   find_program(ZORPI_NPM npm REQUIRED)
   execute_process(COMMAND ${ZORPI_NPM} ci --no-audit --no-fund
                   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/web RESULT_VARIABLE npmResult)
   if(NOT npmResult EQUAL 0)
-    message(FATAL_ERROR "npm ci in web/ failed: the page needs @xterm/xterm")
+    message(FATAL_ERROR "npm ci in web/ failed: the page needs @xterm/xterm and its fit addon")
   endif()
 endif()
 
@@ -28,12 +30,15 @@ set(ZORPI_PAGE_PARTS
   ${CMAKE_SOURCE_DIR}/web/program_io.js
   ${CMAKE_SOURCE_DIR}/web/page.js
   ${CMAKE_SOURCE_DIR}/web/transcript.js
+  ${CMAKE_SOURCE_DIR}/doc/help.md
   ${ZORPI_XTERM}/lib/xterm.js
-  ${ZORPI_XTERM}/css/xterm.css)
+  ${ZORPI_XTERM}/css/xterm.css
+  ${ZORPI_FIT}/lib/addon-fit.js)
 add_custom_command(OUTPUT ${ZORPI_PAGE}
-  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DXTERM=${ZORPI_XTERM}
-          -DPROGRAM=$<TARGET_FILE:zorpi> -DOUTPUT=${ZORPI_PAGE}
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DXTERM=${ZORPI_XTERM} -DFIT=${ZORPI_FIT}
+          -DPROGRAM=$<TARGET_FILE:zorpi> -DVERSION=${PROJECT_VERSION} -DOUTPUT=${ZORPI_PAGE}
           -P ${CMAKE_SOURCE_DIR}/cmake/assemble_page.cmake
   DEPENDS zorpi ${ZORPI_PAGE_PARTS} ${CMAKE_SOURCE_DIR}/cmake/assemble_page.cmake
+          ${CMAKE_SOURCE_DIR}/cmake/help_texts.cmake
   COMMENT "Assembling zorpi.html")
 add_custom_target(zorpi_page ALL DEPENDS ${ZORPI_PAGE})

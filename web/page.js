@@ -1,6 +1,7 @@
-// The page around the program: the terminal widget, a run of the program behind it (a
-// ZorpiRun of web/program_io.js, which holds the program's input and output), the session
-// kept as text to save and print, and a fresh run after the end.
+// The page around the program: the terminal widget, fitted to the window, a run of the
+// program behind it (a ZorpiRun of web/program_io.js, which holds the program's input and
+// output), the help, the key bar for touch screens, the session kept as text to save and
+// print, the printed calculation record, and a fresh run after the end.
 'use strict';
 
 (function () {
@@ -11,22 +12,55 @@
     fontFamily: 'monospace',
     fontSize: 15,
   });
+  const fit = new FitAddon.FitAddon();
+  terminal.loadAddon(fit);
   terminal.open(document.getElementById('terminal'));
 
   const endLine = document.getElementById('ende');
+  const note = document.getElementById('hinweis');
   let session = new ZorpiTranscript();
   let current = null;  // the run on screen
   let running = false;
+  let typedAnything = false;
+  let fixedColumns = null;   // set by the tests that compare with an 80-column terminal
   let firstScreenAt = null;  // ms after navigation start, for the benchmark
+
+  // As many columns and rows as the window leaves the terminal; long lines wrap.
+  function refit() {
+    const size = fit.proposeDimensions();
+    if (size && size.cols > 0 && size.rows > 0) {
+      terminal.resize(fixedColumns || size.cols, size.rows);
+    }
+  }
+  new ResizeObserver(refit).observe(document.getElementById('terminal'));
+
+  // The help's tables, laid out once the first menu is drawn (or the program failed).
+  function showHelp() {
+    const tables = document.getElementById('hilfe-inhalt');
+    if (tables !== null) {
+      tables.replaceWith(tables.content);
+    }
+  }
 
   function show(bytes, drawn) {
     terminal.write(bytes, () => {
       if (firstScreenAt === null) {
         firstScreenAt = performance.now();
+        setTimeout(showHelp, 0);
       }
       drawn();
     });
     session.add(bytes);
+  }
+
+  // What the program waits for sets the phone's keyboard (numbers at a number read), and a
+  // key read ends the note on the decimal comma.
+  function onRead(kind) {
+    const numbers = kind === ZorpiRun.NUMBER_READ;
+    terminal.textarea.setAttribute('inputmode', numbers ? 'decimal' : 'text');
+    if (!numbers) {
+      note.textContent = '';
+    }
   }
 
   // Ends the run on screen, if any, and starts a fresh one.
@@ -34,7 +68,7 @@
     if (current !== null) {
       current.stop();
     }
-    const run = current = new ZorpiRun(show);
+    const run = current = new ZorpiRun(show, onRead);
     running = true;
     if (session.text() !== '') {
       session = new ZorpiTranscript();
@@ -42,6 +76,7 @@
       terminal.write('\x1bc');
     }
     endLine.textContent = '';
+    note.textContent = '';
     terminal.focus();
     let status = null;
     try {
@@ -50,6 +85,7 @@
       if (run === current) {
         endLine.textContent = 'ZORPI konnte nicht laufen: ' + failure;
       }
+      showHelp();
     }
     if (run !== current) {
       return;
@@ -60,13 +96,23 @@
     }
   }
 
-  terminal.onData((data) => {
-    if (running) {
-      current.type(data);
-    } else if (data === '\r') {
-      start();
+  // Typing, from the keyboard or the key bar: to the program, or Enter for a fresh run.
+  function type(data) {
+    if (!running) {
+      if (data === '\r') {
+        start();
+      }
+      return;
     }
-  });
+    typedAnything = true;
+    if (data.includes(',') && current.readKind === ZorpiRun.NUMBER_READ) {
+      note.textContent = 'Bitte einen Dezimalpunkt eingeben (0.12, nicht 0,12): ZORPI nimmt ' +
+          'die Zahl nur bis zum Komma, und der Rest ab dem Komma ist für die nächste Frage ' +
+          'keine Zahl, sie behält ihren alten Wert.';
+    }
+    current.type(data);
+  }
+  terminal.onData(type);
 
   // Ctrl-C with text selected copies it, as everywhere in a browser; without, it goes to the
   // program. Returning false leaves the key to the browser, whose copy xterm.js answers.
@@ -79,6 +125,22 @@
     return !copy;
   });
 
+  // The key bar sends its key as typing it would, without taking the focus.
+  const barKeys = {Enter: '\r', Backspace: '\x7f'};
+  for (const button of document.querySelectorAll('#tasten button')) {
+    button.addEventListener('pointerdown', (event) => event.preventDefault());
+    button.addEventListener('click', () => type(barKeys[button.dataset.key] || button.dataset.key));
+  }
+
+  const helpButton = document.getElementById('hilfe-knopf');
+  helpButton.addEventListener('click', () => {
+    const open = document.body.classList.toggle('hilfe-offen');
+    helpButton.setAttribute('aria-expanded', String(open));
+    if (!open) {
+      terminal.focus();
+    }
+  });
+
   document.getElementById('speichern').addEventListener('click', () => {
     const file = new Blob([session.text()], {type: 'text/plain;charset=utf-8'});
     const link = document.createElement('a');
@@ -88,15 +150,44 @@
     setTimeout(() => URL.revokeObjectURL(link.href), 0);
     terminal.focus();
   });
-  // Whatever starts the printing, the button or the browser's own menu, prints the session.
+
+  // Whatever starts a print but the record's button, the browser's own menu included,
+  // prints the session.
   window.addEventListener('beforeprint', () => {
     document.getElementById('protokoll').textContent = session.text();
   });
+  window.addEventListener('afterprint', () => document.body.classList.remove('druck-berechnung'));
   document.getElementById('drucken').addEventListener('click', () => {
     window.print();
     terminal.focus();
   });
+
+  // Fills the record's page: title, date and time, the values and the results of the input
+  // as it stands, made by a hidden run that no key of this one reaches.
+  async function prepareRecord() {
+    const record = await zorpiCalculationRecord(current.reads, !running);
+    const title = document.getElementById('titel').value.trim();
+    document.getElementById('druck-titel').textContent = title ? 'Berechnung: ' + title : '';
+    document.getElementById('druck-zeit').textContent =
+        'Gedruckt am ' + new Date().toLocaleString('de-DE');
+    document.getElementById('druck-werte').textContent = record.values;
+    document.getElementById('druck-ergebnisse').textContent = record.results;
+    document.body.classList.add('druck-berechnung');
+  }
+  document.getElementById('berechnung').addEventListener('click', async () => {
+    await prepareRecord();
+    window.print();
+    terminal.focus();
+  });
   document.getElementById('neu').addEventListener('click', start);
+
+  // Once anything was typed, leaving the page asks first.
+  window.addEventListener('beforeunload', (event) => {
+    if (typedAnything) {
+      event.preventDefault();
+      event.returnValue = '';
+    }
+  });
 
   // ---- Test hooks: for the page's tests and the benchmark only. ----
   window.zorpi = {
@@ -111,11 +202,18 @@
       }
       return lines.join('\n').replace(/\n+$/, '');
     },
+    size: () => ({columns: terminal.cols, rows: terminal.rows}),
+    // Keeps the terminal at `count` columns, whatever the window's width.
+    fixColumns: (count) => {
+      fixedColumns = count;
+      refit();
+    },
     waiting: () => running && current.waiting(),
     ended: () => !running,
     firstScreenAt: () => firstScreenAt,
   };
   // ---- End of the test hooks. ----
 
+  refit();
   start();
 })();

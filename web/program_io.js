@@ -2,16 +2,23 @@
 // typed at the page handed to its reads, and its screen text handed back to the page.
 //
 // The seam's other side is src/console/terminal/terminal_web.cpp: its `pageRead` awaits
-// `Module.zorpiRead(capacity)`, which resolves with {bytes, arrival}, and its `pageWrite`
+// `Module.zorpiRead(capacity, kind)`, which resolves with {bytes, arrival}, and its `pageWrite`
 // calls `Module.zorpiWrite(bytes)`. `createZorpi` makes the program's instance; the name is
 // given by -sEXPORT_NAME in cmake/web.cmake. The page's UI (web/page.js) makes a ZorpiRun per
-// run, hands it what is typed, and shows what it writes.
+// run, hands it what is typed, and shows what it writes; zorpiCalculationRecord replays a
+// run's reads in a hidden instance for the printed record.
 'use strict';
 
 class ZorpiRun {
-  /** `show(bytes, drawn)` puts screen bytes on the terminal and calls `drawn` once drawn. */
-  constructor(show) {
+  /**
+   * `show(bytes, drawn)` puts screen bytes on the terminal and calls `drawn` once drawn;
+   * `onRead(kind)` hears whenever the program begins to wait for a key or a number.
+   */
+  constructor(show, onRead = () => {}) {
     this.show = show;
+    this.onRead = onRead;
+    this.readKind = ZorpiRun.KEY_READ;  // what the program waits for, or last waited for
+    this.reads = [];  // every read's result, in order: what a replay needs
     this.typed = [];          // {bytes, arrival} typed and not yet read, oldest first
     this.pendingRead = null;  // the program's read waiting for typing: {resolve, capacity}
     this.deliveryDue = false;
@@ -20,18 +27,27 @@ class ZorpiRun {
     this.stopped = false;
   }
 
+  /**
+   * Makes the next run's instance ahead, so that it compiles while the page sets itself up;
+   * its reads and writes go to whichever run takes it.
+   */
+  static prepare() {
+    const seam = {
+      zorpiRead: (capacity, kind) => seam.run.read(capacity, kind),
+      zorpiWrite: (bytes) => seam.run.write(bytes),
+    };
+    ZorpiRun.prepared = {seam, program: createZorpi(seam)};
+  }
+
   /** Runs the program in a fresh instance to its end; resolves with its exit status. */
   async run() {
-    const program = await createZorpi({
-      zorpiRead: (capacity) => new Promise((resolve) => {
-        this.pendingRead = {resolve, capacity};
-        if (this.stopped) {
-          this.endKeyboard();
-        }
-        this.deliver();
-      }),
-      zorpiWrite: (bytes) => this.write(bytes),
-    });
+    if (!ZorpiRun.prepared) {
+      ZorpiRun.prepare();
+    }
+    const {seam, program: made} = ZorpiRun.prepared;
+    ZorpiRun.prepared = null;
+    seam.run = this;
+    const program = await made;
     try {
       return await program.ccall('main', 'number', [], [], {async: true});
     } catch (ending) {
@@ -41,6 +57,19 @@ class ZorpiRun {
       }
       throw ending;
     }
+  }
+
+  // The program's read of at most `capacity` bytes for a key or a number (`kind`).
+  read(capacity, kind) {
+    return new Promise((resolve) => {
+      this.pendingRead = {resolve, capacity};
+      this.readKind = kind;
+      this.onRead(kind);
+      if (this.stopped) {
+        this.endKeyboard();
+      }
+      this.deliver();
+    });
   }
 
   /** Text typed or pasted at the terminal, as xterm.js's onData gives it. */
@@ -103,7 +132,9 @@ class ZorpiRun {
       }
       const {resolve, capacity} = this.pendingRead;
       this.pendingRead = null;
-      resolve(this.takeTyped(Math.min(capacity, ZorpiRun.READ_LIMIT)));
+      const given = this.takeTyped(Math.min(capacity, ZorpiRun.READ_LIMIT));
+      this.reads.push(given);
+      resolve(given);
     }, 0);
   }
 
@@ -142,6 +173,9 @@ class ZorpiRun {
   }
 }
 
+// What a read waits for, numbered as the program's ReadKind.
+ZorpiRun.KEY_READ = 0;
+ZorpiRun.NUMBER_READ = 1;
 // How typed bytes reached the page, numbered as the program's Arrival.
 ZorpiRun.TYPED = 0;
 ZorpiRun.PASTE = 1;
@@ -152,3 +186,61 @@ ZorpiRun.CTRL_C = '\x03';
 ZorpiRun.READ_LIMIT = 4096;
 ZorpiRun.UNWRITTEN_LIMIT = 256 * 1024;
 ZorpiRun.encoder = new TextEncoder();
+ZorpiRun.prepared = null;
+
+// The calculation record of a run that was handed `reads`: a hidden instance of the program
+// gets the same read results in the same order, so it stands where the run stands; then it
+// leaves any open dialogue (a number read is told that the typed input has ended, which ends
+// choice prompts too, and a page break or the info screen is left with x), and lists the
+// values (w) and the results (g), each page break answered with a blank. When the run has
+// ended, the state before its q (or Ctrl-C) is meant: the last read is cut before it.
+// Resolves with {values, results}, each as the program prints it, without the menu and the
+// page-break prompts.
+async function zorpiCalculationRecord(reads, runEnded) {
+  const replayed = reads.slice();
+  if (runEnded && replayed.length > 0) {
+    const last = replayed.pop();
+    const text = new TextDecoder().decode(last.bytes);
+    const end = text.includes(ZorpiRun.CTRL_C) ? text.indexOf(ZorpiRun.CTRL_C)
+                                               : text.lastIndexOf('q');
+    if (end > 0) {
+      replayed.push({bytes: ZorpiRun.encoder.encode(text.slice(0, end)),
+                     arrival: last.arrival});
+    }
+  }
+  const MENU_END = 'F8 q Exit\n';
+  const PAGE_BREAK = 'weiter mit bel.Taste..';
+  const decoder = new TextDecoder();
+  let tail = '';  // the last output, enough to see the menu's end
+  let phase = 'replay';
+  const kept = {w: '', g: ''};
+  const answer = (text) => ({bytes: ZorpiRun.encoder.encode(text), arrival: ZorpiRun.TYPED});
+  const next = (kind) => {
+    if (phase === 'replay' && replayed.length > 0) {
+      return replayed.shift();
+    }
+    const atMenu = tail.endsWith(MENU_END);
+    if (kind === ZorpiRun.NUMBER_READ) {
+      return answer('\x15\x04');  // the unfinished line dropped, then the end of the input
+    }
+    if (!atMenu) {
+      return answer(phase === 'replay' ? 'x' : ' ');
+    }
+    phase = {replay: 'w', w: 'g', g: 'done'}[phase];
+    return phase === 'done' ? answer('') : answer(phase);
+  };
+  const program = await createZorpi({
+    zorpiRead: (capacity, kind) => Promise.resolve(next(kind)),
+    zorpiWrite: (bytes) => {
+      const text = decoder.decode(bytes, {stream: true});
+      tail = (tail + text).slice(-MENU_END.length);
+      if (phase in kept) {
+        kept[phase] += text;
+      }
+    },
+  });
+  await program.ccall('main', 'number', [], [], {async: true}).catch(() => {});
+  const clean = (text) => text.slice(0, text.lastIndexOf('\nWelle-Nabe Verb.,i Info\n'))
+                              .split(PAGE_BREAK + '\n').join('').replace(/\n+$/, '\n');
+  return {values: clean(kept.w), results: clean(kept.g)};
+}

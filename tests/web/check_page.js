@@ -3,6 +3,8 @@
 // shows at a pseudo-terminal for the same keys, and what its terminal draws must be what
 // xterm.js draws of the pseudo-terminal's bytes; a kept transcript's script pasted at the
 // page must give the kept screen. Pastes of control codes and of megabytes must do no harm.
+// As an engineer's tool, the page fits the window, works by touch, explains every symbol,
+// warns of the decimal comma, prints a one-page calculation record and asks before leaving.
 // The page may ask for nothing but itself.
 // Usage: node check_page.js PAGE PTY_REPLAY PROGRAM TRANSCRIPT_DIR CHROMIUM
 // With "-" for PTY_REPLAY and PROGRAM, only the kept transcripts are checked.
@@ -10,6 +12,7 @@
 
 const fs = require('fs');
 const path = require('path');
+const http = require('http');
 const {spawnSync} = require('child_process');
 const {chromium} = require(path.join(__dirname, '../../web/node_modules/playwright-core'));
 const ZorpiTranscript = require(path.join(__dirname, '../../web/transcript.js'));
@@ -82,18 +85,22 @@ async function paste(page, text) {
   }, text);
 }
 
-// Plays `bursts` at a freshly loaded page; the saved session, the status it ended with, the
-// screen its terminal drew, and the screen xterm.js draws for `terminalBytes`.
-async function atPage(browser, bursts, terminalBytes = Buffer.alloc(0)) {
+// Plays `bursts` at a freshly loaded page, 80 columns wide (or tapped at its key bar); the
+// saved session, the status it ended with, the screen its terminal drew, and the screen
+// xterm.js draws for `terminalBytes`.
+async function atPage(browser, bursts, terminalBytes = Buffer.alloc(0), tap = false) {
   const page = await browser.newPage();
   const asked = [];
   page.on('request', (request) => asked.push(request.url()));
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(pageUrl);
+  await page.evaluate(() => window.zorpi.fixColumns(80));
   await settled(page);
   for (const burst of bursts) {
-    if (keyNames[burst] || burst.length === 1) {
+    if (tap) {
+      await page.tap(`#tasten button[data-key="${keyNames[burst] || burst}"]`);
+    } else if (keyNames[burst] || burst.length === 1) {
       await page.keyboard.press(keyNames[burst] || burst);
     } else {
       await paste(page, burst);
@@ -144,6 +151,116 @@ async function checkHostilePastes(context, check) {
   await page.close();
 }
 
+// The prompts of every dialogue, as the program at `program` writes them.
+function dialogueSymbols() {
+  let script = '';
+  for (let type = 1; type <= 6; ++type) {
+    script += `a\n${type}\nb\n1\nc\n${'1\n'.repeat(5)}d\n1\ne\n${'1\n'.repeat(10)}`;
+  }
+  script += `a\n4\ne\n2\n${'1\n'.repeat(5)}q\n`;
+  const run = spawnSync('setsid', ['-w', program], {input: script});
+  const prompts = run.stdout.toString().split('\n').filter((l) => / = ?$|= $|^Kegel 1:$/.test(l));
+  return [...new Set(prompts.map((l) => l.replace(/ *(\[[^\]]*\])? *= *$/, '')))];
+}
+
+// The kind of the dialog that closing `page` opens, 'none' when there is none within a second.
+async function leaveQuestion(page) {
+  const dialog = page.waitForEvent('dialog', {timeout: 1000}).catch(() => null);
+  await page.close({runBeforeUnload: true});
+  const opened = await dialog;
+  if (opened === null) {
+    return 'none';
+  }
+  const kind = opened.type();
+  await opened.accept();
+  return kind;
+}
+
+// What an engineer sees of the page: it fills the window at two sizes, explains every symbol
+// of the dialogues, warns of a decimal comma, prints the record of the current input on one
+// page, asks before leaving once something was typed, and on a phone runs the taper example
+// by its key bar without scrolling sideways.
+async function checkEngineersPage(browser, context, check) {
+  const page = await context.newPage();
+  await page.goto(pageUrl);
+  await settled(page);
+  const fills = async (width, height) => {
+    await page.setViewportSize({width, height});
+    await page.waitForFunction((h) => document.querySelector('.xterm-screen')
+        .getBoundingClientRect().bottom > 0.85 * h, height, {polling: 50, timeout: 5000})
+        .catch(() => {});
+    return page.evaluate(() => [window.zorpi.size().columns,
+                                document.querySelector('.xterm-screen').getBoundingClientRect()
+                                    .bottom / window.innerHeight > 0.85]);
+  };
+  const [narrower, filled] = await fills(1280, 720);
+  const [wider, filledToo] = await fills(1920, 1080);
+  check('fits 1280 x 720 and 1920 x 1080', filled && filledToo && wider > narrower, true);
+  const codes = await page.$$eval('#hilfe code', (all) => all.map((code) => code.textContent));
+  check('help: every symbol of the dialogues',
+        dialogueSymbols().filter((symbol) => !codes.includes(symbol)).join(', '), '');
+  await page.keyboard.press('e');
+  await settled(page);
+  await page.keyboard.type('0,1');
+  check('decimal comma noted', /Dezimalpunkt/.test(await page.textContent('[role=status]#hinweis')),
+        true);
+  await page.keyboard.type('2\r');
+  await settled(page);
+  await page.fill('#titel', 'Getriebe 7, Welle 3');
+  await page.evaluate(() => {
+    window.print = () => {};
+  });
+  await page.click('#berechnung');
+  await page.waitForFunction(() => document.body.classList.contains('druck-berechnung'));
+  const pdf = path.join(fs.mkdtempSync('/tmp/zorpi-record-'), 'record.pdf');
+  await page.pdf({path: pdf, format: 'A4'});
+  const pages = spawnSync('pdfinfo', [pdf]).stdout.toString().match(/Pages: +(\d+)/);
+  const printed = spawnSync('pdftotext', ['-layout', pdf, '-']).stdout.toString();
+  check('record: one page', pages && pages[1], '1');
+  check('record: title, values and results, no menu',
+        ['Getriebe 7, Welle 3', 'Kegel= 1:0', 'my = 0.11', 'ReI= 275', 'alpha= 180 [Grad]',
+         'pzul = 150'].every((figure) => printed.replace(/ +/g, ' ').includes(
+             figure.replace(/ +/g, ' '))) && !/F8 q Exit|weiter mit/.test(printed), true);
+  check('leaving after typing asks', await leaveQuestion(page), 'beforeunload');
+  const untouched = await context.newPage();
+  await untouched.goto(pageUrl);
+  await settled(untouched);
+  await untouched.click('#titel');  // the browser asks only after a user's gesture
+  check('leaving untouched does not ask', await leaveQuestion(untouched), 'none');
+
+  const phone = await browser.newContext({viewport: {width: 390, height: 844}, hasTouch: true,
+                                          isMobile: true, offline: true, acceptDownloads: true});
+  const taper = ['g', '\r', '\r', 'q'];
+  const tapped = await atPage(phone, taper, undefined, true);
+  check('phone: the taper by the key bar', tapped.text, atTerminal(taper).text);
+  const bar = await phone.newPage();
+  await bar.goto(pageUrl);
+  check('phone: nothing scrolls sideways, the key bar fits a finger', await bar.evaluate(() =>
+      document.documentElement.scrollWidth <= window.innerWidth &&
+      [...document.querySelectorAll('#tasten button')].every((button) => {
+        const box = button.getBoundingClientRect();
+        return box.width >= 44 && box.height >= 44 && button.dataset.key &&
+               button.getAttribute('aria-label');
+      })), true);
+  await phone.close();
+}
+
+// Served over http, the page asks for nothing but itself: not even /favicon.ico.
+async function checkServed(browser, check) {
+  const asked = [];
+  const server = http.createServer((request, response) => {
+    asked.push(request.url);
+    response.end(request.url === '/' ? fs.readFileSync(pagePath) : '');
+  });
+  await new Promise((listening) => server.listen(0, '127.0.0.1', listening));
+  const page = await browser.newPage();
+  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  await settled(page);
+  await page.close();
+  server.close();
+  check('served over http, asks only for the page', asked.join(), '/');
+}
+
 async function main() {
   const browser = await chromium.launch({
     executablePath: chromiumPath,
@@ -175,7 +292,11 @@ async function main() {
     check('kept transcript ' + file, shown.text, render(Buffer.from(kept)));
     check('kept transcript ' + file + ': status', shown.ending, 'ZORPI beendet (Status 113).');
   }
-  await checkHostilePastes(context, check);
+  if (replay !== '-') {
+    await checkHostilePastes(context, check);
+    await checkEngineersPage(browser, context, check);
+    await checkServed(browser, check);
+  }
   await browser.close();
   console.log(failed === 0 ? 'the page shows what the terminal shows' : `${failed} checks failed`);
   process.exit(failed === 0 ? 0 : 1);

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Checks the browser page in Chromium against this program at a pseudo-terminal and against
 # the kept transcripts (check_page.js): the page PAGE when it is given, else one built here
-# with emscripten. Exits 77, skipped, where emscripten (for a page to build), Chromium or
-# node is missing.
+# with emscripten. Exits 77, skipped, where emscripten (for a page to build), Chromium, node
+# or poppler-utils (for the printed record) is missing.
 # Usage: check_page.sh SOURCE_DIR WEB_BUILD_DIR PTY_REPLAY PROGRAM [PAGE]
 set -eu
 source=$1
@@ -10,7 +10,7 @@ build=$2
 replay=$3
 program=$4
 page=${5:-}
-tools="node chromium"
+tools="node chromium pdfinfo pdftotext"
 [ -n "$page" ] || tools="$tools emcmake"
 for tool in $tools; do
   command -v "$tool" > /dev/null 2>&1 || { echo "SKIP: $tool is missing"; exit 77; }

@@ -3,8 +3,9 @@
 // text goes to the widget unchanged.
 //
 // The seam's other side is web/program_io.js, which hands the compiled program its
-// `Module.zorpiRead` (resolves with the next bytes typed and how they arrived) and
-// `Module.zorpiWrite` (takes screen text); a read waits through Asyncify.
+// `Module.zorpiRead` (told whether a key or a number is read, resolves with the next bytes
+// typed and how they arrived) and `Module.zorpiWrite` (takes screen text); a read waits
+// through Asyncify.
 
 #include <emscripten.h>
 
@@ -22,10 +23,14 @@ namespace {
 // As a shell reports a run ended by Ctrl-C (128 + SIGINT).
 constexpr int kInterruptedStatus = 130;
 
+// What the program waits for; the page sends these numbers on.
+enum class ReadKind { Key = 0, Number = 1 };
+
 // Resolves with at most `capacity` bytes typed at the page, copied to `buffer`, and how they
-// arrived (an Arrival) in `arrival`; 0 once the page has no more keyboard for this run.
-EM_ASYNC_JS(int, pageRead, (char* buffer, int capacity, int* arrival), {
-  const typed = await Module.zorpiRead(capacity);
+// arrived (an Arrival) in `arrival`; 0 once the page has no more keyboard for this run. `kind`
+// (a ReadKind) tells the page what is read.
+EM_ASYNC_JS(int, pageRead, (char* buffer, int capacity, int kind, int* arrival), {
+  const typed = await Module.zorpiRead(capacity, kind);
   HEAPU8.set(typed.bytes, buffer);
   HEAP32[arrival >> 2] = typed.arrival;
   return typed.bytes.length;
@@ -45,12 +50,14 @@ void writeToPage(const char* data, std::size_t size) {
   }
 }
 
-// Waits for typing and gives it to the line discipline, which echoes it; false once the page
-// has closed the keyboard. Ctrl-C ends the run here.
-bool receiveTyping() {
+// Waits for typing for a read of `kind` and gives it to the line discipline, which echoes it;
+// false once the page has closed the keyboard. Ctrl-C ends the run here.
+bool receiveTyping(ReadKind kind) {
   char typed[kKeyboardBurst];
   int arrival = 0;
-  const int got = gKeyboardClosed ? 0 : pageRead(typed, static_cast<int>(sizeof typed), &arrival);
+  const int got = gKeyboardClosed ? 0
+                                  : pageRead(typed, static_cast<int>(sizeof typed),
+                                             static_cast<int>(kind), &arrival);
   if (got <= 0) {
     gKeyboardClosed = true;
     return false;
@@ -88,7 +95,7 @@ std::size_t TerminalInput::readKeyboard(Output& output, char* buffer, std::size_
     return 0;
   }
   gDiscipline.setKeyMode(true);
-  while (!gDiscipline.hasKeys() && receiveTyping()) {
+  while (!gDiscipline.hasKeys() && receiveTyping(ReadKind::Key)) {
   }
   const std::size_t got = gDiscipline.takeKeys(buffer, capacity);
   gDiscipline.setKeyMode(false);
@@ -96,7 +103,7 @@ std::size_t TerminalInput::readKeyboard(Output& output, char* buffer, std::size_
 }
 
 std::size_t TerminalInput::readStandardInput(char* buffer, std::size_t capacity) {
-  while (!gDiscipline.hasLine() && receiveTyping()) {
+  while (!gDiscipline.hasLine() && receiveTyping(ReadKind::Number)) {
   }
   return gDiscipline.takeLine(buffer, capacity);
 }
