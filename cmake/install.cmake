@@ -1,7 +1,7 @@
 # What `cmake --install` puts where. Component "program": the program, its manual page and
-# its documents (the Debian package and the Windows zip hold only these). Component
-# "development": the calculation library for other programs, as the CMake package zorpi with
-# target zorpi::calc and as the pkg-config package zorpi-calc.
+# its documents (the Debian package zorpi, the Windows zip). Component "development": the
+# calculation library for other programs, as the CMake package zorpi with target zorpi::calc
+# and as the pkg-config package zorpi-calc, with its own documents (libzorpi-calc-dev).
 
 include(CMakePackageConfigHelpers)
 
@@ -15,8 +15,9 @@ if(WIN32)
     endif()
     add_custom_command(OUTPUT ${text}.txt
       COMMAND ${CMAKE_COMMAND} -DIN=${source} -DOUT=${CMAKE_CURRENT_BINARY_DIR}/${text}.txt
+              -DHELP=${CMAKE_CURRENT_SOURCE_DIR}/doc/help.md
               -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/windows_text.cmake
-      DEPENDS ${source} cmake/windows_text.cmake)
+      DEPENDS ${source} doc/help.md cmake/windows_text.cmake cmake/help_texts.cmake)
     list(APPEND zorpi_windows_texts ${CMAKE_CURRENT_BINARY_DIR}/${text}.txt)
   endforeach()
   add_custom_target(zorpi_windows_texts ALL DEPENDS ${zorpi_windows_texts})
@@ -35,7 +36,12 @@ else()
   configure_file(doc/zorpi.1.in ${CMAKE_CURRENT_BINARY_DIR}/zorpi.1 @ONLY)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/zorpi.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
     COMPONENT program)
-  install(FILES README.md doc/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT program)
+  # The changelog's first entry has the version of project().
+  configure_file(doc/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/changelog @ONLY)
+  install(FILES README.md doc/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog
+    DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT program)
+  install(FILES doc/library.md doc/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/libzorpi-calc-dev COMPONENT development)
 endif()
 
 install(TARGETS zorpi_calc EXPORT zorpiTargets

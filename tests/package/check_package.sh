@@ -1,8 +1,9 @@
 #!/bin/sh
-# Installs the build tree, packs the Debian package, and uses both as a newcomer would: the
-# installed and the unpacked program run the taper example with no terminal, a small project
-# of someone else's builds against the installed library with CMake and with plain g++ and
-# pkg-config, and the README's uninstall line leaves nothing behind.
+# Installs the build tree, packs the Debian packages, and uses them as a newcomer would: the
+# installed and the unpacked program run the taper example with no terminal, the example of
+# the library's text builds against the installed library with CMake and with plain g++ and
+# pkg-config and prints what the text says, and the README's uninstall line leaves nothing
+# behind.
 # Usage: check_package.sh BUILD_DIR SOURCE_DIR
 set -eu
 build=$1
@@ -19,7 +20,8 @@ taper() {
 
 cmake --install "$build" --prefix "$work/prefix" > /dev/null
 for file in bin/zorpi share/man/man1/zorpi.1 share/doc/zorpi/README.md \
-            share/doc/zorpi/copyright include/zorpi/model/connection_record.h \
+            share/doc/zorpi/copyright share/doc/zorpi/changelog \
+            share/doc/libzorpi-calc-dev/library.md include/zorpi/model/connection_record.h \
             include/zorpi/calc/kegel.h include/zorpi/calc/klemm.h \
             include/zorpi/calc/form_fit.h include/zorpi/calc/allowable_pressure.h \
             lib/libzorpi_calc.a lib/cmake/zorpi/zorpiConfig.cmake lib/pkgconfig/zorpi-calc.pc; do
@@ -35,27 +37,37 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg" > /dev/null
 deb=$(ls "$work"/pkg/zorpi_*_*.deb) || fail "no zorpi_<version>_<arch>.deb"
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/zorpi ./usr/share/man/man1/zorpi.1.gz ./usr/share/doc/zorpi/README.md \
-            ./usr/share/doc/zorpi/copyright; do
+            ./usr/share/doc/zorpi/copyright ./usr/share/doc/zorpi/changelog.gz; do
   printf '%s\n' "$contents" | grep -q " $file\$" || fail "not in the package: $file"
 done
-printf '%s\n' "$contents" | grep -q '/include/' && fail "headers in the package"
+printf '%s\n' "$contents" | grep -q '/include/' && fail "headers in the program's package"
+dev=$(ls "$work"/pkg/libzorpi-calc-dev_*_*.deb) || fail "no libzorpi-calc-dev_<version>_<arch>.deb"
+for file in ./usr/include/zorpi/calc/kegel.h ./usr/lib/libzorpi_calc.a \
+            ./usr/lib/pkgconfig/zorpi-calc.pc ./usr/lib/cmake/zorpi/zorpiConfig.cmake \
+            ./usr/share/doc/libzorpi-calc-dev/library.md; do
+  dpkg-deb -c "$dev" | grep -q " $file\$" || fail "not in the library's package: $file"
+done
 dpkg-deb -f "$deb" Depends | grep -q 'libc6' || fail "no computed dependency on libc6"
 dpkg-deb -x "$deb" "$work/root"
 grep -qx 'License: Expat' "$work/root/usr/share/doc/zorpi/copyright" || fail "package copyright is not Expat"
 taper "$work/root/usr/bin/zorpi"
 
-cmake -S "$source/tests/package/consumer" -B "$work/consumer" \
-  -DCMAKE_PREFIX_PATH="$work/prefix" > /dev/null
+mkdir "$work/example"
+cp "$source/tests/package/consumer/CMakeLists.txt" "$work/example/"
+sh "$source/tests/support/library_example.sh" "$work/prefix/share/doc/libzorpi-calc-dev/library.md" \
+  "$work/example"
+cmake -S "$work/example" -B "$work/consumer" -DCMAKE_PREFIX_PATH="$work/prefix" > /dev/null
 cmake --build "$work/consumer" > /dev/null
-[ "$("$work/consumer/consumer")" = "p = 48.2743" ] || fail "consumer: $("$work/consumer/consumer")"
+[ "$("$work/consumer/consumer")" = "$(cat "$work/example/expected")" ] ||
+  fail "CMake consumer: $("$work/consumer/consumer")"
 
-# The same consumer from any build system: g++ and pkg-config alone.
+# The same example from any build system: g++ and pkg-config alone.
 flags=$(PKG_CONFIG_PATH="$work/prefix/lib/pkgconfig" pkg-config --cflags --libs zorpi-calc) ||
   fail "pkg-config does not find zorpi-calc"
 # shellcheck disable=SC2086  # the flags are words
-g++ -std=c++17 -o "$work/plain-consumer" "$source/tests/package/consumer/main.cpp" $flags
+g++ -std=c++17 -o "$work/plain-consumer" "$work/example/main.cpp" $flags
 plain=$("$work/plain-consumer")
-[ "$plain" = "p = 48.2743" ] || fail "pkg-config consumer: $plain"
+[ "$plain" = "$(cat "$work/example/expected")" ] || fail "pkg-config consumer: $plain"
 
 # The README's uninstall line, run on this prefix's manifest: no file and no folder is left.
 uninstall=$(sed -n 's/^    \(xargs rm -f < build\/install_manifest.txt.*\)$/\1/p' \
