@@ -27,27 +27,12 @@ class ZorpiRun {
     this.stopped = false;
   }
 
-  /**
-   * Makes the next run's instance ahead, so that it compiles while the page sets itself up;
-   * its reads and writes go to whichever run takes it.
-   */
-  static prepare() {
-    const seam = {
-      zorpiRead: (capacity, kind) => seam.run.read(capacity, kind),
-      zorpiWrite: (bytes) => seam.run.write(bytes),
-    };
-    ZorpiRun.prepared = {seam, program: createZorpi(seam)};
-  }
-
   /** Runs the program in a fresh instance to its end; resolves with its exit status. */
   async run() {
-    if (!ZorpiRun.prepared) {
-      ZorpiRun.prepare();
-    }
-    const {seam, program: made} = ZorpiRun.prepared;
-    ZorpiRun.prepared = null;
-    seam.run = this;
-    const program = await made;
+    const program = await createZorpi({
+      zorpiRead: (capacity, kind) => this.read(capacity, kind),
+      zorpiWrite: (bytes) => this.write(bytes),
+    });
     try {
       return await program.ccall('main', 'number', [], [], {async: true});
     } catch (ending) {
@@ -186,7 +171,6 @@ ZorpiRun.CTRL_C = '\x03';
 ZorpiRun.READ_LIMIT = 4096;
 ZorpiRun.UNWRITTEN_LIMIT = 256 * 1024;
 ZorpiRun.encoder = new TextEncoder();
-ZorpiRun.prepared = null;
 
 // The calculation record of a run that was handed `reads`: a hidden instance of the program
 // gets the same read results in the same order, so it stands where the run stands; then it
