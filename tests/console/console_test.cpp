@@ -41,6 +41,7 @@ TEST(ChoicePrompt, EndOfInputRestoresTheValueBeforeThePrompt) {
   EXPECT_EQ(r.sink.text, "\nTyp= \nTyp= \nTyp= ");
 }
 
+// A key of several codes can arrive while a number read has left text of its line unread:
 // that text stays for the next number read, and the codes act as if pressed one by one.
 TEST(Console, KeysOfSeveralCodesNeverTakeNumberText) {
   const std::string keys[] = {"\x1bOP", "\x1b[C", "\xc3\xa4", "\x1b[1;5H", "\x1b[15~"};

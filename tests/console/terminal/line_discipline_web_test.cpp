@@ -81,34 +81,23 @@ TEST(LineDiscipline, EditsEchoesAndDeliversAsATerminalDoes) {
 }
 
 // Switching modes keeps what waits: keys typed ahead become one block for a line read, and
-// what was typed in line mode after a line's end becomes keys.
+// what was typed in line mode after a line's end becomes keys. The rest of a paste that began
+// at a key read is keys too, unechoed, though it comes in line mode.
 TEST(LineDiscipline, SwitchingModesKeepsWhatWaits) {
-  LineDiscipline discipline;
-  discipline.setKeyMode(true);
-  discipline.receive("c\r120\r");
-  char buffer[16];
-  ASSERT_EQ(discipline.takeKeys(buffer, 1), 1u);
-  EXPECT_EQ(buffer[0], 'c');
-  discipline.setKeyMode(false);
-  EXPECT_EQ(takeAll(discipline, false), "\n120\n|");
-  discipline.receive("7\rw");
-  EXPECT_EQ(discipline.takeLine(buffer, sizeof buffer), 2u);
-  discipline.setKeyMode(true);
-  EXPECT_EQ(takeAll(discipline, true), "w|");
-  EXPECT_EQ(discipline.takeEcho(), "7\nw");
-}
-
-// The rest of a paste that began at a key read is keys, unechoed, in whatever mode it comes.
-TEST(LineDiscipline, APasteBegunInKeyModeStaysKeys) {
   LineDiscipline discipline;
   discipline.setKeyMode(true);
   discipline.receive("c\r12", Arrival::Paste);
   char buffer[16];
   ASSERT_EQ(discipline.takeKeys(buffer, 1), 1u);
+  EXPECT_EQ(buffer[0], 'c');
   discipline.setKeyMode(false);
-  discipline.receive("0\rw\r", Arrival::RestOfPaste);
-  EXPECT_EQ(takeAll(discipline, false), "\n12|0\nw\n|");
-  EXPECT_EQ(discipline.takeEcho(), "");
+  discipline.receive("0\r", Arrival::RestOfPaste);
+  EXPECT_EQ(takeAll(discipline, false), "\n12|0\n|");
+  discipline.receive("7\rw");
+  EXPECT_EQ(discipline.takeLine(buffer, sizeof buffer), 2u);
+  discipline.setKeyMode(true);
+  EXPECT_EQ(takeAll(discipline, true), "w|");
+  EXPECT_EQ(discipline.takeEcho(), "7\nw");
 }
 
 // As a Linux terminal, Backspace goes back over the cells a tab took: from the column where
