@@ -18,6 +18,7 @@
 
   const endLine = document.getElementById('ende');
   const note = document.getElementById('hinweis');
+  const unreadNote = document.getElementById('ungelesen');
   let session = new ZorpiTranscript();
   let current = null;  // the run on screen
   let running = false;
@@ -53,14 +54,21 @@
     session.add(bytes);
   }
 
-  // What the program waits for sets the phone's keyboard (numbers at a number read), and a
-  // key read ends the note on the decimal comma.
-  function onRead(kind) {
+  // What the program waits for sets the phone's keyboard (numbers at a number read). At a key
+  // read the page shows the number text the program holds unread; the note on a comma taken
+  // as a point lasts while its line is typed.
+  function onRead(kind, unread, lineGoesOn) {
     const numbers = kind === ZorpiRun.NUMBER_READ;
     terminal.textarea.setAttribute('inputmode', numbers ? 'decimal' : 'text');
-    if (!numbers) {
+    unreadNote.textContent = !numbers && unread !== ''
+        ? 'Noch nicht gelesen: ' + unread + ' – die nächste Zahlenfrage nimmt es' : '';
+    if (!lineGoesOn) {
       note.textContent = '';
     }
+  }
+
+  function onComma() {
+    note.textContent = 'Komma als Dezimalpunkt genommen';
   }
 
   // Ends the run on screen, if any, and starts a fresh one.
@@ -68,7 +76,7 @@
     if (current !== null) {
       current.stop();
     }
-    const run = current = new ZorpiRun(show, onRead);
+    const run = current = new ZorpiRun({show, onRead, onComma});
     running = true;
     if (session.text() !== '') {
       session = new ZorpiTranscript();
@@ -77,6 +85,7 @@
     }
     endLine.textContent = '';
     note.textContent = '';
+    unreadNote.textContent = '';
     terminal.focus();
     let status = null;
     try {
@@ -94,10 +103,15 @@
     if (status !== null) {
       endLine.textContent = 'ZORPI beendet (Status ' + status + ').';
     }
+    unreadNote.textContent = '';
+    // An Enter typed with the key that ended the run, or after it, starts the next one.
+    if (run.enterTypedAtTheEnd()) {
+      start();
+    }
   }
 
   // Typing, from the keyboard or the key bar: to the program, or Enter for a fresh run.
-  function type(data) {
+  function type(data, arrival = ZorpiRun.TYPED) {
     if (!running) {
       if (data === '\r') {
         start();
@@ -105,14 +119,18 @@
       return;
     }
     typedAnything = true;
-    if (data.includes(',') && current.readKind === ZorpiRun.NUMBER_READ) {
-      note.textContent = 'Bitte einen Dezimalpunkt eingeben (0.12, nicht 0,12): ZORPI nimmt ' +
-          'die Zahl nur bis zum Komma, und der Rest ab dem Komma ist für die nächste Frage ' +
-          'keine Zahl, sie behält ihren alten Wert.';
-    }
-    current.type(data);
+    current.type(data, arrival);
   }
-  terminal.onData(type);
+  // A paste is told from typing by the paste event, which comes just before xterm.js hands
+  // the pasted text on.
+  let pasting = false;
+  document.getElementById('terminal').addEventListener('paste', () => {
+    pasting = true;
+    setTimeout(() => {
+      pasting = false;
+    }, 0);
+  }, true);
+  terminal.onData((data) => type(data, pasting ? ZorpiRun.PASTE : ZorpiRun.TYPED));
 
   // Ctrl-C with text selected copies it, as everywhere in a browser; without, it goes to the
   // program. Returning false leaves the key to the browser, whose copy xterm.js answers.
@@ -162,21 +180,52 @@
     terminal.focus();
   });
 
+  // A value the listing or the results show, as a line of the record.
+  function recordLine(shown) {
+    if (ZorpiRecordChoices.includes(shown.field)) {
+      return shown.symbol;
+    }
+    return shown.symbol + ' = ' + shown.value + (shown.unit ? ' [' + shown.unit + ']' : '');
+  }
+
   // Fills the record's page: title, date and time, the values and the results of the input
-  // as it stands, made by a hidden run that no key of this one reaches.
+  // as it stands, made by a hidden run that no key of this one reaches; false when there is
+  // nothing to print.
   async function prepareRecord() {
-    const record = await zorpiCalculationRecord(current.reads, !running);
+    const taken = running ? current.handOuts.copy() : current.takenBeforeTheEnd();
+    let record;
+    try {
+      record = await zorpiCalculationRecord(taken);
+    } catch (failure) {
+      return false;
+    }
+    if (record.values.length === 0 && record.results.length === 0) {
+      return false;
+    }
     const title = document.getElementById('titel').value.trim();
     document.getElementById('druck-titel').textContent = title ? 'Berechnung: ' + title : '';
     document.getElementById('druck-zeit').textContent =
         'Gedruckt am ' + new Date().toLocaleString('de-DE');
-    document.getElementById('druck-werte').textContent = record.values;
-    document.getElementById('druck-ergebnisse').textContent = record.results;
+    document.getElementById('druck-werte').textContent = record.values.map(recordLine).join('\n');
+    document.getElementById('druck-ergebnisse').textContent =
+        record.results.map(recordLine).join('\n');
     document.body.classList.add('druck-berechnung');
+    return true;
   }
+  let preparing = false;
   document.getElementById('berechnung').addEventListener('click', async () => {
-    await prepareRecord();
-    window.print();
+    if (preparing) {
+      return;
+    }
+    preparing = true;
+    const before = endLine.textContent;
+    endLine.textContent = 'Berechnung wird vorbereitet …';
+    const ready = await prepareRecord();
+    endLine.textContent = ready ? before : 'Die Berechnung ließ sich nicht vorbereiten.';
+    preparing = false;
+    if (ready) {
+      window.print();
+    }
     terminal.focus();
   });
   document.getElementById('neu').addEventListener('click', start);
@@ -211,6 +260,9 @@
     waiting: () => running && current.waiting(),
     ended: () => !running,
     firstScreenAt: () => firstScreenAt,
+    // Types `keys` one after the other in the same moment, each as a key of its own.
+    typeTogether: (keys) => keys.forEach((key) => type(key)),
+    preparing: () => preparing,
   };
   // ---- End of the test hooks. ----
 

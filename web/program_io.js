@@ -1,28 +1,106 @@
 // The program's input and output in the page: one run of the compiled program, the bytes
 // typed at the page handed to its reads, and its screen text handed back to the page.
 //
-// The seam's other side is src/console/terminal/terminal_web.cpp: its `pageRead` awaits
-// `Module.zorpiRead(capacity, kind)`, which resolves with {bytes, arrival}, and its `pageWrite`
-// calls `Module.zorpiWrite(bytes)`. `createZorpi` makes the program's instance; the name is
-// given by -sEXPORT_NAME in cmake/web.cmake. The page's UI (web/page.js) makes a ZorpiRun per
-// run, hands it what is typed, and shows what it writes; zorpiCalculationRecord replays a
-// run's reads in a hidden instance for the printed record.
+// The seam's other side is src/console/terminal/terminal_web.cpp. Its reads await
+// `Module.zorpiRead(capacity, kind, unread)`, told what the program waits for (kind: a
+// ZorpiRun read kind) and the number text it holds unread, and resolve with {bytes, arrival};
+// its screen text comes to `Module.zorpiWrite(bytes)`. It hands back what each read gave the
+// program (`Module.zorpiHandOut(bytes)`), and, when q ended the run, how many bytes of the
+// last of those followed the q (`Module.zorpiQuit(untaken)`); the values its screens show come
+// as facts to `Module.zorpiValue(field, symbol, value, unit)`. `createZorpi` makes the
+// program's instance; the name is given by -sEXPORT_NAME in cmake/web.cmake. The page's UI
+// (web/page.js) makes a ZorpiRun per run; web/record.js replays a run's results.
 'use strict';
+
+// What a run's reads handed the program, kept compact: the bytes one after the other, and
+// where each result ends. An empty result at a number read is the end of the typed input.
+class ZorpiHandOuts {
+  constructor() {
+    this.bytes = new Uint8Array(4096);
+    this.size = 0;
+    this.ends = new Float64Array(256);
+    this.count = 0;
+  }
+
+  add(bytes) {
+    if (this.size + bytes.length > this.bytes.length) {
+      const grown = new Uint8Array(Math.max(2 * this.bytes.length, this.size + bytes.length));
+      grown.set(this.bytes.subarray(0, this.size));
+      this.bytes = grown;
+    }
+    if (this.count === this.ends.length) {
+      const grown = new Float64Array(2 * this.ends.length);
+      grown.set(this.ends);
+      this.ends = grown;
+    }
+    this.bytes.set(bytes, this.size);
+    this.size += bytes.length;
+    this.ends[this.count++] = this.size;
+  }
+
+  /** The `index`th result. */
+  at(index) {
+    return this.bytes.subarray(index > 0 ? this.ends[index - 1] : 0, this.ends[index]);
+  }
+
+  /** A copy, with the last result cut before its last `dropped` bytes, and gone if none is left. */
+  copy(dropped = 0) {
+    const copy = new ZorpiHandOuts();
+    for (let index = 0; index < this.count; ++index) {
+      const result = this.at(index);
+      if (index < this.count - 1 || dropped === 0) {
+        copy.add(result);
+      } else if (result.length > dropped) {
+        copy.add(result.subarray(0, result.length - dropped));
+      }
+    }
+    return copy;
+  }
+}
+
+// Answers a program's reads with recorded results, as replayed, letting the browser draw and
+// take input every few milliseconds, so that however long the run was, the page stays live.
+class ZorpiReplay {
+  constructor(handOuts) {
+    this.handOuts = handOuts;
+    this.next = 0;
+    this.since = performance.now();
+  }
+
+  done() {
+    return this.next >= this.handOuts.count;
+  }
+
+  async answer() {
+    if (performance.now() - this.since > ZorpiReplay.SLICE_MS) {
+      await new Promise((resume) => setTimeout(resume, 0));
+      this.since = performance.now();
+    }
+    return {bytes: this.handOuts.at(this.next++), arrival: ZorpiRun.REPLAYED};
+  }
+}
+ZorpiReplay.SLICE_MS = 12;
 
 class ZorpiRun {
   /**
    * `show(bytes, drawn)` puts screen bytes on the terminal and calls `drawn` once drawn;
-   * `onRead(kind)` hears whenever the program begins to wait for a key or a number.
+   * `onRead(kind, unread, lineGoesOn)` hears whenever the program begins to wait, what for,
+   * the number text it holds unread, and whether a line being typed goes on; `onComma()`
+   * hears when a comma typed in a number was taken as a decimal point.
    */
-  constructor(show, onRead = () => {}) {
+  constructor({show, onRead = () => {}, onComma = () => {}}) {
     this.show = show;
     this.onRead = onRead;
-    this.readKind = ZorpiRun.KEY_READ;  // what the program waits for, or last waited for
-    this.reads = [];  // every read's result, in order: what a replay needs
+    this.onComma = onComma;
+    this.readKind = ZorpiRun.MENU_KEY;  // what the program waits for, or last waited for
+    this.handOuts = new ZorpiHandOuts();
+    this.quitUntaken = null;  // after a q: how many bytes of the last result followed it
     this.typed = [];          // {bytes, arrival} typed and not yet read, oldest first
     this.pendingRead = null;  // the program's read waiting for typing: {resolve, capacity}
     this.deliveryDue = false;
     this.interruptNow = false;  // Ctrl-C skips the wait for the terminal
+    this.lineGoesOn = false;    // typing for a number has no line end yet
+    this.lastGiven = null;      // the last bytes handed to a read, and how they arrived
     this.unwritten = 0;         // bytes handed to the terminal and not yet drawn
     this.stopped = false;
   }
@@ -30,8 +108,12 @@ class ZorpiRun {
   /** Runs the program in a fresh instance to its end; resolves with its exit status. */
   async run() {
     const program = await createZorpi({
-      zorpiRead: (capacity, kind) => this.read(capacity, kind),
+      zorpiRead: (capacity, kind, unread) => this.read(capacity, kind, unread),
       zorpiWrite: (bytes) => this.write(bytes),
+      zorpiHandOut: (bytes) => this.handOuts.add(bytes),
+      zorpiQuit: (untaken) => {
+        this.quitUntaken = untaken;
+      },
     });
     try {
       return await program.ccall('main', 'number', [], [], {async: true});
@@ -44,12 +126,30 @@ class ZorpiRun {
     }
   }
 
-  // The program's read of at most `capacity` bytes for a key or a number (`kind`).
-  read(capacity, kind) {
+  /**
+   * What the program took up to the byte that ended the run: after a q, everything before
+   * the q; else all it took.
+   */
+  takenBeforeTheEnd() {
+    return this.handOuts.copy(this.quitUntaken === null ? 0 : this.quitUntaken + 1);
+  }
+
+  /** True when an Enter was typed with or after the byte that ended the run. */
+  enterTypedAtTheEnd() {
+    const typedEnter = (piece) => piece.arrival === ZorpiRun.TYPED && piece.bytes.includes(13);
+    const last = this.handOuts.count > 0 ? this.handOuts.at(this.handOuts.count - 1) : [];
+    const after = this.quitUntaken === null ? [] : last.subarray(last.length - this.quitUntaken);
+    return (this.lastGiven !== null && this.lastGiven.arrival === ZorpiRun.TYPED &&
+            after.includes(10)) || this.typed.some(typedEnter);
+  }
+
+  // The program's read of at most `capacity` bytes for `kind`, holding `unread`.
+  read(capacity, kind, unread) {
     return new Promise((resolve) => {
       this.pendingRead = {resolve, capacity};
       this.readKind = kind;
-      this.onRead(kind);
+      this.lineGoesOn = this.lineGoesOn && kind === ZorpiRun.NUMBER_READ;
+      this.onRead(kind, unread, this.lineGoesOn);
       if (this.stopped) {
         this.endKeyboard();
       }
@@ -58,12 +158,12 @@ class ZorpiRun {
   }
 
   /** Text typed or pasted at the terminal, as xterm.js's onData gives it. */
-  type(data) {
-    if (data === ZorpiRun.CTRL_C) {
+  type(data, arrival) {
+    if (data === ZorpiRun.CTRL_C && arrival === ZorpiRun.TYPED) {
       this.typed = [];  // whatever waits, a paste included, is dropped, as a terminal does
       this.interruptNow = true;
     }
-    this.typed.push({bytes: ZorpiRun.encoder.encode(data), arrival: ZorpiRun.arrivalOf(data)});
+    this.typed.push({bytes: ZorpiRun.encoder.encode(data), arrival});
     this.deliver();
   }
 
@@ -118,23 +218,44 @@ class ZorpiRun {
       const {resolve, capacity} = this.pendingRead;
       this.pendingRead = null;
       const given = this.takeTyped(Math.min(capacity, ZorpiRun.READ_LIMIT));
-      this.reads.push(given);
+      if (this.readKind === ZorpiRun.NUMBER_READ && given.arrival === ZorpiRun.TYPED) {
+        this.commaAsPoint(given.bytes);
+        this.lineGoesOn = !given.bytes.includes(13);
+      }
+      this.lastGiven = given;
       resolve(given);
     }, 0);
   }
 
+  // A comma typed in a number is a decimal point: the one a German keyboard's keypad and a
+  // German phone's number pad give.
+  commaAsPoint(bytes) {
+    if (bytes.includes(ZorpiRun.COMMA)) {
+      bytes.forEach((byte, at) => {
+        if (byte === ZorpiRun.COMMA) {
+          bytes[at] = ZorpiRun.POINT;
+        }
+      });
+      this.onComma();
+    }
+  }
+
   // Takes up to `limit` bytes from the front of the typed queue: keys typed one after another
-  // go together, a paste goes alone.
+  // go together, a paste goes alone, up to its last line end within the limit where it has
+  // one, so that its pieces end where its lines do.
   takeTyped(limit) {
     const first = this.typed[0];
     if (first.arrival !== ZorpiRun.TYPED || first.bytes.length > limit) {
       const rest = first.arrival === ZorpiRun.TYPED ? ZorpiRun.TYPED : ZorpiRun.REST_OF_PASTE;
-      if (first.bytes.length > limit) {
-        this.typed[0] = {bytes: first.bytes.subarray(limit), arrival: rest};
+      let size = first.bytes.length;
+      if (size > limit) {
+        const lineEnd = first.bytes.subarray(0, limit).lastIndexOf(13);
+        size = lineEnd >= 0 ? lineEnd + 1 : limit;
+        this.typed[0] = {bytes: first.bytes.subarray(size), arrival: rest};
       } else {
         this.typed.shift();
       }
-      return {bytes: first.bytes.subarray(0, limit), arrival: first.arrival};
+      return {bytes: first.bytes.subarray(0, size), arrival: first.arrival};
     }
     let size = 0;
     let count = 0;
@@ -150,81 +271,23 @@ class ZorpiRun {
     }
     return {bytes, arrival: ZorpiRun.TYPED};
   }
-
-  // A paste, or what an input method commits at once, is text that arrived in one piece; a
-  // key of several codes (an escape sequence) is a key.
-  static arrivalOf(data) {
-    return data.length > 1 && data[0] !== '\x1b' ? ZorpiRun.PASTE : ZorpiRun.TYPED;
-  }
 }
 
 // What a read waits for, numbered as the program's ReadKind.
-ZorpiRun.KEY_READ = 0;
-ZorpiRun.NUMBER_READ = 1;
-// How typed bytes reached the page, numbered as the program's Arrival.
+ZorpiRun.MENU_KEY = 0;
+ZorpiRun.FORM_FIT_MENU_KEY = 1;
+ZorpiRun.ANY_KEY = 2;
+ZorpiRun.NUMBER_READ = 3;
+// How bytes reach the program, numbered as its Arrival, and a result of an earlier run.
 ZorpiRun.TYPED = 0;
 ZorpiRun.PASTE = 1;
 ZorpiRun.REST_OF_PASTE = 2;
+ZorpiRun.REPLAYED = 3;
 ZorpiRun.CTRL_C = '\x03';
+ZorpiRun.COMMA = 0x2c;
+ZorpiRun.POINT = 0x2e;
 // A read gets at most READ_LIMIT bytes, and waits while the terminal has more than
 // UNWRITTEN_LIMIT bytes still to draw.
 ZorpiRun.READ_LIMIT = 4096;
 ZorpiRun.UNWRITTEN_LIMIT = 256 * 1024;
 ZorpiRun.encoder = new TextEncoder();
-
-// The calculation record of a run that was handed `reads`: a hidden instance of the program
-// gets the same read results in the same order, so it stands where the run stands; then it
-// leaves any open dialogue (a number read is told that the typed input has ended, which ends
-// choice prompts too, and a page break or the info screen is left with x), and lists the
-// values (w) and the results (g), each page break answered with a blank. When the run has
-// ended, the state before its q (or Ctrl-C) is meant: the last read is cut before it.
-// Resolves with {values, results}, each as the program prints it, without the menu and the
-// page-break prompts.
-async function zorpiCalculationRecord(reads, runEnded) {
-  const replayed = reads.slice();
-  if (runEnded && replayed.length > 0) {
-    const last = replayed.pop();
-    const text = new TextDecoder().decode(last.bytes);
-    const end = text.includes(ZorpiRun.CTRL_C) ? text.indexOf(ZorpiRun.CTRL_C)
-                                               : text.lastIndexOf('q');
-    if (end > 0) {
-      replayed.push({bytes: ZorpiRun.encoder.encode(text.slice(0, end)),
-                     arrival: last.arrival});
-    }
-  }
-  const MENU_END = 'F8 q Exit\n';
-  const PAGE_BREAK = 'weiter mit bel.Taste..';
-  const decoder = new TextDecoder();
-  let tail = '';  // the last output, enough to see the menu's end
-  let phase = 'replay';
-  const kept = {w: '', g: ''};
-  const answer = (text) => ({bytes: ZorpiRun.encoder.encode(text), arrival: ZorpiRun.TYPED});
-  const next = (kind) => {
-    if (phase === 'replay' && replayed.length > 0) {
-      return replayed.shift();
-    }
-    const atMenu = tail.endsWith(MENU_END);
-    if (kind === ZorpiRun.NUMBER_READ) {
-      return answer('\x15\x04');  // the unfinished line dropped, then the end of the input
-    }
-    if (!atMenu) {
-      return answer(phase === 'replay' ? 'x' : ' ');
-    }
-    phase = {replay: 'w', w: 'g', g: 'done'}[phase];
-    return phase === 'done' ? answer('') : answer(phase);
-  };
-  const program = await createZorpi({
-    zorpiRead: (capacity, kind) => Promise.resolve(next(kind)),
-    zorpiWrite: (bytes) => {
-      const text = decoder.decode(bytes, {stream: true});
-      tail = (tail + text).slice(-MENU_END.length);
-      if (phase in kept) {
-        kept[phase] += text;
-      }
-    },
-  });
-  await program.ccall('main', 'number', [], [], {async: true}).catch(() => {});
-  const clean = (text) => text.slice(0, text.lastIndexOf('\nWelle-Nabe Verb.,i Info\n'))
-                              .split(PAGE_BREAK + '\n').join('').replace(/\n+$/, '\n');
-  return {values: clean(kept.w), results: clean(kept.g)};
-}

@@ -1,6 +1,8 @@
 #include "console/console.h"
 
-#include <algorithm>
+#include <string>
+
+#include "console/text/value_format.h"
 
 namespace zorpi {
 
@@ -8,17 +10,50 @@ namespace {
 
 constexpr Key kAbandonKey = 'x';
 
+std::string_view trimmed(std::string_view text) {
+  const std::size_t from = text.find_first_not_of(" \n");
+  if (from == std::string_view::npos) {
+    return {};
+  }
+  return text.substr(from, text.find_last_not_of(" \n") - from + 1);
+}
+
+// Tells the sink of the value of `field` printed as `shown` by `format`, "sym= pre%gpost
+// [unit]\n" with the conversion at `at`: the symbol, the value with its pre and post text (the
+// taper's "1:"), and the unit.
+void noteShownValue(Output& output, std::string_view field, std::string_view format, std::size_t at,
+                    std::string_view shown) {
+  const std::size_t equals = format.find('=');
+  const std::size_t open = format.find('[', at);
+  const std::string_view symbol = trimmed(format.substr(0, equals));
+  const std::string_view before = trimmed(format.substr(equals + 1, at - equals - 1));
+  const std::string_view after = trimmed(format.substr(at + 2, open - at - 2));
+  const std::string_view unit = open == std::string_view::npos
+                                    ? ""
+                                    : format.substr(open + 1, format.find(']', open) - open - 1);
+  std::string whole;
+  if (!before.empty() || !after.empty()) {
+    whole.append(before).append(shown).append(after);
+    shown = whole;
+  }
+  output.noteValue({field, symbol, shown, unit});
+}
+
 // Splits "text %g more" around its two-character conversion and prints it with the value
-// in between.
+// in between; a value of a record field is told to the sink too.
 template <typename Value>
-void printFormatted(Console& console, std::string_view format, Value value) {
+void printFormatted(Console& console, std::string_view field, std::string_view format,
+                    Value value) {
   Output& output = console.output();
   const std::size_t at = format.find('%');
   if (at == std::string_view::npos || at + 1 >= format.size()) {
     output.append(format);
   } else {
     output.append(format.substr(0, at));
-    output.appendValue(value);
+    const std::string_view shown = output.appendValue(value);
+    if (!field.empty()) {
+      noteShownValue(output, field, format, at, shown);
+    }
     output.append(format.substr(at + 2));
   }
   output.flushIfFull();
@@ -26,60 +61,38 @@ void printFormatted(Console& console, std::string_view format, Value value) {
 
 }  // namespace
 
-Key Console::nextKeyboardCode() {
-  if (burstPos_ == burstEnd_) {
-    burstPos_ = 0;
-    burstEnd_ = input_.readKeyboard(output_, burst_, sizeof burst_);
-    if (burstEnd_ == 0) {
-      return kEndOfKeys;
-    }
-  }
-  return static_cast<unsigned char>(burst_[burstPos_++]);
-}
-
-Key Console::keyOrEnd(Key key) {
-  keysEnded_ = key == kEndOfKeys;
-  return keysEnded() ? kEndOfKeys : key;
-}
-
 void printText(Console& console, std::string_view text) {
   console.output().append(text);
   console.output().flushIfFull();
 }
 
 void printValue(Console& console, std::string_view format, double value) {
-  printFormatted(console, format, value);
+  printFormatted(console, {}, format, value);
 }
 
 void printValue(Console& console, std::string_view format, std::int32_t value) {
-  printFormatted(console, format, value);
+  printFormatted(console, {}, format, value);
 }
 
-Key readKey(Console& console) {
-  if (console.keysEnded()) {
-    return kEndOfKeys;
-  }
-  if (!console.input_.hasKeyboard()) {
-    return console.keyOrEnd(console.typed_.takeScriptKey());
-  }
-  if (!console.input_.standardInputIsKeyboard()) {
-    return console.keyOrEnd(console.nextKeyboardCode());
-  }
-  TypedInput& typed = console.typed_;
-  Key key = typed.takeTypedAheadKey();
-  while (key == kNoTypedAheadKey) {
-    char keys[kKeyboardBurst];
-    const std::size_t room = std::min(sizeof keys, typed.typedAheadRoom());
-    const std::size_t got =
-        console.input_.readKeyboard(console.output_, keys, std::max<std::size_t>(room, 1));
-    if (got <= 1) {
-      key = got == 1 ? static_cast<unsigned char>(keys[0]) : kEndOfKeys;
-    } else {
-      typed.addTypedAhead(std::string_view(keys, got));
-      key = typed.takeTypedAheadKey();
-    }
-  }
-  return console.keyOrEnd(key);
+void printField(Console& console, std::string_view field, std::string_view format, double value) {
+  printFormatted(console, field, format, value);
+}
+
+void printField(Console& console, std::string_view field, std::string_view format,
+                std::int32_t value) {
+  printFormatted(console, field, format, value);
+}
+
+void printChoice(Console& console, std::string_view field, std::int32_t value,
+                 std::string_view line) {
+  printText(console, line);
+  std::string number;
+  appendD(number, value);
+  console.output().noteValue({field, trimmed(line), number, {}});
+}
+
+Key readKey(Console& console, ReadKind kind) {
+  return console.keys().read(kind);
 }
 
 bool readReal(Console& console, double& field) {
@@ -104,7 +117,7 @@ void choicePrompt(Console& console, std::string_view prompt, std::int32_t& field
 
 bool pageBreak(Console& console) {
   printText(console, "weiter mit bel.Taste..");
-  const Key key = readKey(console);
+  const Key key = readKey(console, ReadKind::AnyKey);
   if (key == kAbandonKey || key == kEndOfKeys) {
     return false;
   }

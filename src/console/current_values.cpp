@@ -7,26 +7,26 @@ namespace {
 void printTypeLine(Console& console, const ConnectionRecord& r) {
   switch (r.typ) {
     case Passfeder:
-      printText(console, "Passfeder\n");
+      printChoice(console, "typ", r.typ, "Passfeder\n");
       break;
     case Keilwelle:
-      printText(console, "Keilwelle\n");
+      printChoice(console, "typ", r.typ, "Keilwelle\n");
       break;
     case Zahnwelle:
-      printText(console, "Zahnwelle\n");
+      printChoice(console, "typ", r.typ, "Zahnwelle\n");
       break;
     case Polygon:
       if (r.polygonTyp == 1) {
-        printText(console, "Polygon P3G\n");
+        printChoice(console, "polygonTyp", r.polygonTyp, "Polygon P3G\n");
       } else if (r.polygonTyp == 2) {
-        printText(console, "Polygon P4C\n");
+        printChoice(console, "polygonTyp", r.polygonTyp, "Polygon P4C\n");
       }
       break;
     case Kegel:
-      printText(console, "Kegelverb.\n");
+      printChoice(console, "typ", r.typ, "Kegelverb.\n");
       break;
     case Klemm:
-      printText(console, "Klemmverb.\n");
+      printChoice(console, "typ", r.typ, "Klemmverb.\n");
       break;
     default:
       break;
@@ -39,7 +39,7 @@ void printLoadLine(Console& console, const ConnectionRecord& r) {
       "wechsel.,leichte Stoesse\n", "wechsel.,starke Stoesse\n",
   };
   if (r.beanArt >= EinseitigRuhend && r.beanArt <= WechselndStark) {
-    printText(console, kTexts[r.beanArt - 1]);
+    printChoice(console, "beanArt", r.beanArt, kTexts[r.beanArt - 1]);
   }
 }
 
@@ -47,41 +47,41 @@ void printLoadLine(Console& console, const ConnectionRecord& r) {
 void printVariantLine(Console& console, const ConnectionRecord& r, const char* one,
                       const char* two) {
   if (r.variante == 1) {
-    printText(console, one);
+    printChoice(console, "variante", r.variante, one);
   } else if (r.variante == 2) {
-    printText(console, two);
+    printChoice(console, "variante", r.variante, two);
   }
 }
 
 // The blocks return false when the listing was abandoned at their page break.
 bool printKegelBlock(Console& console, const ConnectionRecord& r) {
-  printValue(console, "Kegel= 1:%g\n", r.X);
-  printValue(console, "D  = %g [mm]\n", r.D);
-  printValue(console, "L  = %g [mm]\n", r.L);
-  printValue(console, "FV = %g [N]\n", r.FV);
-  printValue(console, "my = %g\n", r.my);
+  printField(console, "X", "Kegel= 1:%g\n", r.X);
+  printField(console, "D", "D  = %g [mm]\n", r.D);
+  printField(console, "L", "L  = %g [mm]\n", r.L);
+  printField(console, "FV", "FV = %g [N]\n", r.FV);
+  printField(console, "my", "my = %g\n", r.my);
   if (!pageBreak(console)) {
     return false;
   }
-  printValue(console, "DA = %g [mm]\n", r.DA);
-  printValue(console, "Sp = %g\n", r.Sp);
-  printValue(console, "ReA= %g [N/mm2]\n", r.ReA);
-  printValue(console, "ReI= %g [N/mm2]\n", r.ReI);
+  printField(console, "DA", "DA = %g [mm]\n", r.DA);
+  printField(console, "Sp", "Sp = %g\n", r.Sp);
+  printField(console, "ReA", "ReA= %g [N/mm2]\n", r.ReA);
+  printField(console, "ReI", "ReI= %g [N/mm2]\n", r.ReI);
   return true;
 }
 
 bool printKlemmBlock(Console& console, const ConnectionRecord& r) {
-  printValue(console, "d = %g [mm]\n", r.d);
-  printValue(console, "l = %g [mm]\n", r.l);
-  printValue(console, "ls= %g [mm]\n", r.ls);
-  printValue(console, "a = %g [mm]\n", r.a);
-  printValue(console, "FV= %g [N]\n", r.FV);
+  printField(console, "d", "d = %g [mm]\n", r.d);
+  printField(console, "l", "l = %g [mm]\n", r.l);
+  printField(console, "ls", "ls= %g [mm]\n", r.ls);
+  printField(console, "a", "a = %g [mm]\n", r.a);
+  printField(console, "FV", "FV= %g [N]\n", r.FV);
   if (!pageBreak(console)) {
     return false;
   }
-  printValue(console, "i = %d\n", r.i);
-  printValue(console, "m = %d\n", r.m);
-  printValue(console, "my= %g\n", r.my);
+  printField(console, "i", "i = %d\n", r.i);
+  printField(console, "m", "m = %d\n", r.m);
+  printField(console, "my", "my= %g\n", r.my);
   printVariantLine(console, r, "Nabe geteilt\n", "Nabe geschlitzt\n");
   return true;
 }
@@ -89,36 +89,36 @@ bool printKlemmBlock(Console& console, const ConnectionRecord& r) {
 void printFormFitBlock(Console& console, const ConnectionRecord& r) {
   switch (r.typ) {
     case Passfeder:
-      printValue(console, "d = %g [mm]\n", r.d);
-      printValue(console, "lt= %g [mm]\n", r.lt);
-      printValue(console, "h = %g [mm]\n", r.h);
-      printValue(console, "t1= %g [mm]\n", r.t1);
-      printValue(console, "i = %d\n", r.i);
+      printField(console, "d", "d = %g [mm]\n", r.d);
+      printField(console, "lt", "lt= %g [mm]\n", r.lt);
+      printField(console, "h", "h = %g [mm]\n", r.h);
+      printField(console, "t1", "t1= %g [mm]\n", r.t1);
+      printField(console, "i", "i = %d\n", r.i);
       break;
     case Keilwelle:
-      printValue(console, "d1= %g [mm]\n", r.d1);
-      printValue(console, "d2= %g [mm]\n", r.d2);
-      printValue(console, "lt= %g [mm]\n", r.lt);
-      printValue(console, "i = %d\n", r.i);
+      printField(console, "d1", "d1= %g [mm]\n", r.d1);
+      printField(console, "d2", "d2= %g [mm]\n", r.d2);
+      printField(console, "lt", "lt= %g [mm]\n", r.lt);
+      printField(console, "i", "i = %d\n", r.i);
       printVariantLine(console, r, "Innenzentrierung\n", "Flankenzentrierung\n");
       break;
     case Zahnwelle:
-      printValue(console, "d2= %g [mm]\n", r.d2);
-      printValue(console, "d3= %g [mm]\n", r.d3);
-      printValue(console, "lt= %g [mm]\n", r.lt);
-      printValue(console, "z = %d\n", r.z);
+      printField(console, "d2", "d2= %g [mm]\n", r.d2);
+      printField(console, "d3", "d3= %g [mm]\n", r.d3);
+      printField(console, "lt", "lt= %g [mm]\n", r.lt);
+      printField(console, "z", "z = %d\n", r.z);
       printVariantLine(console, r, "Kerbverzahnung\n", "Evolventenverzahnung\n");
       break;
     case Polygon:
       if (r.polygonTyp == 1) {
-        printValue(console, "lt= %g [mm]\n", r.lt);
-        printValue(console, "d1= %g [mm]\n", r.d1);
-        printValue(console, "e1= %g [mm]\n", r.e1);
+        printField(console, "lt", "lt= %g [mm]\n", r.lt);
+        printField(console, "d1", "d1= %g [mm]\n", r.d1);
+        printField(console, "e1", "e1= %g [mm]\n", r.e1);
       } else if (r.polygonTyp == 2) {
-        printValue(console, "lt= %g [mm]\n", r.lt);
-        printValue(console, "d2= %g [mm]\n", r.d2);
-        printValue(console, "e = %g [mm]\n", r.e);
-        printValue(console, "er= %g [mm]\n", r.er);
+        printField(console, "lt", "lt= %g [mm]\n", r.lt);
+        printField(console, "d2", "d2= %g [mm]\n", r.d2);
+        printField(console, "e", "e = %g [mm]\n", r.e);
+        printField(console, "er", "er= %g [mm]\n", r.er);
       }
       break;
     default:
@@ -133,9 +133,9 @@ void showCurrentValues(Console& console, const ConnectionRecord& r) {
   printTypeLine(console, r);
   const bool formFit = isFormFit(r.typ);
   if (formFit) {
-    printValue(console, "T = %g [Nm]\n", r.T);
+    printField(console, "T", "T = %g [Nm]\n", r.T);
   }
-  printValue(console, "p0= %g [N/mm2]\n", r.p0);
+  printField(console, "p0", "p0= %g [N/mm2]\n", r.p0);
   if (formFit) {
     printLoadLine(console, r);
   }

@@ -29,14 +29,16 @@ void showInfo(Console& console) {
             "ZORPI berechnet Welle-Nabe Verbindungen,vereinfacht nach DIN 6892 und verwandten "
             "Normen,ZORPI-Entwicklerteam,Dezember 2026\n"
             "weiter mit bel.Taste..");
-  readKey(console);
+  readKey(console, ReadKind::AnyKey);
 }
 
 bool runMenuStep(Console& console, ConnectionRecord& record) {
   printMenu(console, record);
-  switch (readKey(console)) {
+  switch (readKey(console, isFormFit(record.typ) ? ReadKind::FormFitMenuKey : ReadKind::MenuKey)) {
     case kEndOfKeys:
+      return false;
     case 'q':
+      console.noteQuit();
       return false;
     case 'i':
       showInfo(console);

@@ -11,25 +11,27 @@ namespace {
 
 // False when the listing was abandoned at the taper's page break.
 bool printKegelLines(Console& console, const ConnectionRecord& r) {
-  printValue(console, "rho  = %g [Grad]\n", kDegreesPerRadian * r.rho);
-  printValue(console, "alpha= %g [Grad]\n", 2 * r.alpha * kDegreesPerRadian);
-  printText(console, isSelfLocking(r) ? "Selbsthemmung\n" : "keine Selbsthemmung\n");
-  printValue(console, "d    = %g [mm]\n", r.d);
-  printValue(console, "DF   = %g [mm]\n", r.DF);
-  printValue(console, "FF   = %g [N]\n", r.FF);
-  printValue(console, "TV   = %g [Nm]\n", r.TV);
+  printField(console, "rho", "rho  = %g [Grad]\n", kDegreesPerRadian * r.rho);
+  printField(console, "alpha", "alpha= %g [Grad]\n", 2 * r.alpha * kDegreesPerRadian);
+  const bool locking = isSelfLocking(r);
+  printChoice(console, "isSelfLocking", locking ? 1 : 0,
+              locking ? "Selbsthemmung\n" : "keine Selbsthemmung\n");
+  printField(console, "d", "d    = %g [mm]\n", r.d);
+  printField(console, "DF", "DF   = %g [mm]\n", r.DF);
+  printField(console, "FF", "FF   = %g [N]\n", r.FF);
+  printField(console, "TV", "TV   = %g [Nm]\n", r.TV);
   if (!pageBreak(console)) {
     return false;
   }
-  printValue(console, "pAzul= %g [N/mm2]\n", r.pAzul);
-  printValue(console, "pIzul= %g [N/mm2]\n", r.pIzul);
+  printField(console, "pAzul", "pAzul= %g [N/mm2]\n", r.pAzul);
+  printField(console, "pIzul", "pIzul= %g [N/mm2]\n", r.pIzul);
   return true;
 }
 
 void printKlemmLines(Console& console, const ConnectionRecord& r) {
-  printValue(console, "FF   = %g [N]\n", r.FF);
-  printValue(console, "TV   = %g [Nm]\n", r.TV);
-  printValue(console, "SigB = %g [N/mm2]\n", r.SigB);
+  printField(console, "FF", "FF   = %g [N]\n", r.FF);
+  printField(console, "TV", "TV   = %g [Nm]\n", r.TV);
+  printField(console, "SigB", "SigB = %g [N/mm2]\n", r.SigB);
 }
 
 }  // namespace
@@ -63,8 +65,8 @@ void showResults(Console& console, ConnectionRecord& r) {
     default:
       break;
   }
-  printValue(console, "p    = %g [N/mm2]\n", r.p);
-  printValue(console, "pzul = %g [N/mm2]\n", r.pzul);
+  printField(console, "p", "p    = %g [N/mm2]\n", r.p);
+  printField(console, "pzul", "pzul = %g [N/mm2]\n", r.pzul);
   pageBreak(console);
 }
 

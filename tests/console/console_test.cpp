@@ -63,6 +63,60 @@ TEST(Console, KeysOfSeveralCodesNeverTakeNumberText) {
   }
 }
 
+// At the keyboard's terminal, a line typed or pasted ahead without its line end stands after
+// the number prompt that reaches it, and what is typed then continues it.
+TEST(Console, ALineTypedAheadWithoutItsEndBeginsTheLineTyped) {
+  ScriptedInput input({"c\n12", "w", " ", " ", "q"}, "5\n1 1 1 1\n", StandardInput::Keyboard);
+  StringOutputSink sink;
+  Console console(input, sink);
+  runMenuLoop(console);
+  EXPECT_EQ(input.begunLines, std::vector<std::string>{"12"});
+  EXPECT_NE(sink.text.find("p0= 125 [N/mm2]\n"), std::string::npos);
+}
+
+// Each key read tells what it waits for and the number text left unread meanwhile; q tells
+// how much of its burst followed it.
+TEST(Console, KeyReadsStateWhatTheyWaitFor) {
+  ScriptedInput input({"a", "b", "w", " ", "cqz"}, "1\n1 ,5\n", StandardInput::Keyboard);
+  StringOutputSink sink;
+  Console console(input, sink);
+  runMenuLoop(console);
+  const std::vector<std::string> waits = {"0:", "1:", "1:,5", "2:,5", "1:,5"};
+  EXPECT_EQ(input.keyWaits, waits);
+  EXPECT_EQ(input.quitUntaken, 1);
+}
+
+// The listing and the results state each value they print as a fact of its field, with the
+// symbol, the value and the unit as printed, and each choice by its number.
+TEST(Console, ScreensStateTheValuesTheyShow) {
+  ScriptedInput input("aw  g q", "6\n");
+  StringOutputSink sink;
+  Console console(input, sink);
+  runMenuLoop(console);
+  const std::vector<std::string> values = {"typ Klemmverb.=6 ",
+                                           "p0 p0=150 N/mm2",
+                                           "d d=0 mm",
+                                           "l l=0 mm",
+                                           "ls ls=0 mm",
+                                           "a a=0 mm",
+                                           "FV FV=96500 N",
+                                           "i i=0 ",
+                                           "m m=0 ",
+                                           "my my=0.11 ",
+                                           "FF FF=-nan N",
+                                           "TV TV=-nan Nm",
+                                           "SigB SigB=-nan N/mm2",
+                                           "p p=-nan N/mm2",
+                                           "pzul pzul=150 N/mm2"};
+  EXPECT_EQ(sink.values, values);
+  StringOutputSink taper;
+  ScriptedInput keys("wxg  q", "");
+  Console again(keys, taper);
+  runMenuLoop(again);
+  EXPECT_EQ(taper.values[2], "X Kegel=1:10 ");
+  EXPECT_EQ(taper.values[9], "isSelfLocking Selbsthemmung=1 ");
+}
+
 // Records what had reached the screen each time the program began to wait for input.
 class WaitRecorder : public InputSource {
  public:
@@ -70,14 +124,16 @@ class WaitRecorder : public InputSource {
       : inner_(std::move(keys), std::move(lines)), screen_(screen) {}
   bool hasKeyboard() const override { return true; }
   bool standardInputIsKeyboard() const override { return true; }
-  std::size_t readKeyboard(Output& output, char* buffer, std::size_t capacity) override {
-    const std::size_t got = inner_.readKeyboard(output, buffer, capacity);
+  std::size_t readKeyboard(Output& output, const KeyWait& wait, char* buffer,
+                           std::size_t capacity) override {
+    const std::size_t got = inner_.readKeyboard(output, wait, buffer, capacity);
     seenAtWait.push_back(screen_.text);
     return got;
   }
-  std::size_t readStandardInput(char* buffer, std::size_t capacity) override {
+  std::size_t readStandardInput(std::string_view begun, char* buffer,
+                                std::size_t capacity) override {
     seenAtWait.push_back(screen_.text);
-    return inner_.readStandardInput(buffer, capacity);
+    return inner_.readStandardInput(begun, buffer, capacity);
   }
   std::vector<std::string> seenAtWait;
 

@@ -24,8 +24,10 @@ ScriptedInput::ScriptedInput(std::vector<std::string> bursts, std::string standa
       bursts_(std::move(bursts)),
       standardInput_(std::move(standardInput)) {}
 
-std::size_t ScriptedInput::readKeyboard(Output& output, char* buffer, std::size_t capacity) {
+std::size_t ScriptedInput::readKeyboard(Output& output, const KeyWait& wait, char* buffer,
+                                        std::size_t capacity) {
   output.flush();
+  keyWaits.push_back(std::to_string(static_cast<int>(wait.kind)) + ":" + std::string(wait.unread));
   if (nextBurst_ >= bursts_.size() || capacity == 0) {
     return 0;
   }
@@ -38,7 +40,12 @@ std::size_t ScriptedInput::readKeyboard(Output& output, char* buffer, std::size_
   return got;
 }
 
-std::size_t ScriptedInput::readStandardInput(char* buffer, std::size_t capacity) {
+std::size_t ScriptedInput::readStandardInput(std::string_view begun, char* buffer,
+                                             std::size_t capacity) {
+  if (!begun.empty()) {
+    begunLines.emplace_back(begun);
+    standardInput_.insert(nextInput_, begun);
+  }
   std::size_t size = std::min(capacity, standardInput_.size() - nextInput_);
   if (standardInputIsKeyboard_) {
     // A terminal in line mode delivers at most one line per read.

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "console/text/input_source.h"
@@ -30,9 +31,22 @@ class ScriptedInput : public InputSource {
 
   bool hasKeyboard() const override { return hasKeyboard_; }
   bool standardInputIsKeyboard() const override { return standardInputIsKeyboard_; }
-  /// The next burst, cut to `capacity`; the rest of it comes with the next read.
-  std::size_t readKeyboard(Output& output, char* buffer, std::size_t capacity) override;
-  std::size_t readStandardInput(char* buffer, std::size_t capacity) override;
+  /// The next burst, cut to `capacity`; the rest of it comes with the next read. Notes what
+  /// the read waited for.
+  std::size_t readKeyboard(Output& output, const KeyWait& wait, char* buffer,
+                           std::size_t capacity) override;
+  /// At the keyboard's terminal the person types the next line after what `begun` shows.
+  std::size_t readStandardInput(std::string_view begun, char* buffer,
+                                std::size_t capacity) override;
+
+  void noteQuit(std::size_t untaken) override { quitUntaken = static_cast<int>(untaken); }
+
+  /// Each key read's facts, as "kind:unread".
+  std::vector<std::string> keyWaits;
+  /// What noteQuit was told; -1 before.
+  int quitUntaken = -1;
+  /// The text shown at the start of each line typed, where there was any.
+  std::vector<std::string> begunLines;
 
  private:
   bool hasKeyboard_;

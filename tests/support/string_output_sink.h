@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "console/text/output.h"
 
@@ -14,7 +15,13 @@ class StringOutputSink : public OutputSink {
     text.append(data, size);
     return true;
   }
+  /// Keeps each value shown as "field symbol=value unit".
+  void noteValue(const ShownValue& shown) override {
+    values.push_back(std::string(shown.field) + " " + std::string(shown.symbol) + "=" +
+                     std::string(shown.value) + " " + std::string(shown.unit));
+  }
   std::string text;
+  std::vector<std::string> values;
 };
 
 }  // namespace zorpi::testing

@@ -13,7 +13,8 @@
 const fs = require('fs');
 const path = require('path');
 const http = require('http');
-const {spawnSync} = require('child_process');
+const zlib = require('zlib');
+const {spawn, spawnSync} = require('child_process');
 const {chromium} = require(path.join(__dirname, '../../web/node_modules/playwright-core'));
 const ZorpiTranscript = require(path.join(__dirname, '../../web/transcript.js'));
 
@@ -40,6 +41,13 @@ const sessions = {
   'a key of several codes after a leftover':
       typed('a1\rb100 150\r').concat(['\x1b[C'], typed('cw q')),
   'Backspace over a tab': typed('c\t5\x7f\x7f7 1 2 3 4\rq'),
+  'a line pasted ahead, typed on': ['c\r12'].concat(typed('5\r1 1 1 1\rwxq')),
+  'a line pasted ahead, erased': ['c\r12'].concat(typed('\x7f\x7f5\r1 1 1 1\rwxq')),
+};
+// What a session's saved text must show besides: the prompt's line and the value w lists.
+const mustShow = {
+  'a line pasted ahead, typed on': ['p0 [N/mm2]= 125\n', 'p0= 125 [N/mm2]'],
+  'a line pasted ahead, erased': ['p0 [N/mm2]= 5', 'p0= 5 [N/mm2]'],
 };
 
 function render(bytes) {
@@ -48,13 +56,26 @@ function render(bytes) {
   return transcript.text();
 }
 
-// The screen and status of this program at a pseudo-terminal for `bursts`.
+// The screen and status of this program at a pseudo-terminal for `bursts`; the replays run
+// side by side with the page's checks, since they mostly wait.
 function atTerminal(bursts) {
-  const run = spawnSync(replay, [program], {input: bursts.join('\0')});
-  if (run.status !== 0) {
-    throw new Error('pty replay failed: ' + run.stderr.toString());
-  }
-  return {text: render(run.stdout), bytes: run.stdout, status: Number(run.stderr.toString().trim())};
+  return new Promise((done, fail) => {
+    const run = spawn(replay, [program]);
+    const out = [];
+    const err = [];
+    run.stdout.on('data', (chunk) => out.push(chunk));
+    run.stderr.on('data', (chunk) => err.push(chunk));
+    run.on('close', (status) => {
+      const stderr = Buffer.concat(err).toString();
+      if (status !== 0) {
+        fail(new Error('pty replay failed: ' + stderr));
+        return;
+      }
+      const bytes = Buffer.concat(out);
+      done({text: render(bytes), bytes, status: Number(stderr.trim())});
+    });
+    run.stdin.end(bursts.join('\0'));
+  });
 }
 
 // The screen xterm.js draws for `bytes`, 80 columns wide, as the page's terminal is.
@@ -123,6 +144,118 @@ async function atPage(browser, bursts, terminalBytes = Buffer.alloc(0), tap = fa
     throw new Error('asked for ' + foreign + '; errors ' + errors + '; saved as ' + savedAs);
   }
   return {text: saved, ending, screen, atTerminalScreen};
+}
+
+// The printed record's values and results as the page lays them out, made at a click with the
+// print dialog left out; '' when the page says it could not make one.
+async function recordOf(page) {
+  await page.evaluate(() => {
+    window.print = () => {};
+    document.body.classList.remove('druck-berechnung');
+  });
+  await page.click('#berechnung');
+  await page.waitForFunction(() => !window.zorpi.preparing(), null, {polling: 20, timeout: 30000});
+  return page.evaluate(() => document.body.classList.contains('druck-berechnung')
+      ? document.getElementById('druck-werte').textContent + '\n' +
+        document.getElementById('druck-ergebnisse').textContent : '');
+}
+
+async function typedAt(page, text) {
+  for (const key of typed(text)) {
+    await page.keyboard.press(keyNames[key] || key);
+    await settled(page);
+  }
+}
+
+// Nothing hidden: the record is exactly what the run took, whatever ended it; pasted control
+// codes are shown or are keys; a typed comma at a number is a point; what waits unread is
+// shown; a record of a long session leaves the page live; an Enter typed with q starts anew.
+async function checkNothingHidden(context, check) {
+  const endings = [
+    ['a pasted qq', ['w  '.repeat(500) + 'qq'], 'ZORPI beendet (Status 113).'],
+    ['q typed during a paste, and again', ['w  '.repeat(2000), 'q', 200, 'q'],
+     'ZORPI beendet (Status 113).'],
+    ['a typed Ctrl-C', ['\x03'], 'ZORPI beendet (Status 130).'],
+    ['a typed Ctrl-D', ['c', '\x04'], ''],
+    ['a pasted Ctrl-C', ['c\r78\r5 5 5 5\r\x03', 'x', 'c', '\r'], ''],
+  ];
+  for (const [name, steps, ending] of endings) {
+    const page = await context.newPage();
+    await page.goto(pageUrl);
+    await settled(page);
+    await typedAt(page, 'c77\r1 2 3 4\r');
+    for (const step of steps) {
+      if (typeof step === 'number') {
+        await page.waitForTimeout(step);
+      } else if (step.length > 1 && !keyNames[step]) {
+        await paste(page, step);
+      } else {
+        await page.keyboard.press(keyNames[step] || step);
+      }
+    }
+    await page.waitForFunction((end) => end === '' ? window.zorpi.waiting() : window.zorpi.ended(),
+                               ending, {polling: 20, timeout: 30000});
+    check(`${name}: ends as it should`, await page.textContent('#ende'), ending);
+    const record = await recordOf(page);
+    check(`${name}: the record holds what the run held`,
+          /p0 = 7[78] \[N\/mm2\]/.test(record) && record.includes('pzul = '), true);
+    await page.close();
+  }
+
+  const page = await context.newPage();
+  await page.goto(pageUrl);
+  await settled(page);
+  await page.keyboard.press('c');
+  await settled(page);
+  await paste(page, '12\x03' + '3\x04');
+  await page.keyboard.press('Enter');
+  await settled(page);
+  check('control codes pasted at a number: shown, never obeyed',
+        (await page.evaluate(() => window.zorpi.screen())).includes('p0 [N/mm2]= 12^C3^D'), true);
+  // The rest of that line, not a number, went with DA: three numbers are left to give.
+  await typedAt(page, '1 1 1\re10\r60\r70\r96500\r0,1');
+  check('a typed comma is a point: said', await page.textContent('#hinweis'),
+        'Komma als Dezimalpunkt genommen');
+  await typedAt(page, '2\r');
+  check('a typed comma is a point: the note ends with its line', await page.textContent('#hinweis'),
+        '');
+  check('a typed comma is a point: taken', (await recordOf(page)).includes('my = 0.12\n'), true);
+  await typedAt(page, 'e10\r60\r70\r96500\r');
+  await paste(page, '0,22\r');
+  await settled(page);
+  check('a pasted comma stays: what waits is shown', await page.textContent('#ungelesen'),
+        'Noch nicht gelesen: ,22 – die nächste Zahlenfrage nimmt es');
+  check('a pasted comma stays: the record', (await recordOf(page)).includes('my = 0\n'), true);
+  await typedAt(page, 'c');
+  check('what waits goes with the next number question', await page.textContent('#ungelesen'), '');
+  await page.evaluate(() => window.zorpi.typeTogether(['\r', '1 1 1 1\r', 'q', '\r']));
+  await page.waitForFunction(() => window.zorpi.waiting() && window.zorpi.screen() !== '', null,
+                             {polling: 20, timeout: 10000});
+  check('an Enter typed with q starts anew',
+        (await page.evaluate(() => window.zorpi.screen())).split('F8 q Exit').length, 2);
+
+  await page.fill('#titel', 'x'.repeat(5400));
+  check('the title is limited', (await page.inputValue('#titel')).length, 200);
+  await paste(page, 'g\r \r \r'.repeat(20000));
+  await settled(page);
+  await page.evaluate(() => {
+    window.longestPause = 0;
+    let last = performance.now();
+    window.ticking = setInterval(() => {
+      const now = performance.now();
+      window.longestPause = Math.max(window.longestPause, now - last);
+      last = now;
+    }, 5);
+    window.print = () => {};
+  });
+  await page.click('#berechnung');
+  check('a long session\'s record: the page says it is working', await page.textContent('#ende'),
+        'Berechnung wird vorbereitet …');
+  await page.waitForFunction(() => !window.zorpi.preparing(), null, {polling: 20, timeout: 60000});
+  const pause = await page.evaluate(() => window.longestPause);
+  check(`a long session's record: the page never still for 1 s (${pause.toFixed(0)} ms)`,
+        pause < 1000, true);
+  await page.close();
 }
 
 // Pastes as a hostile user makes them: C1 control codes at a number prompt are shown, not
@@ -218,9 +351,9 @@ async function checkEngineersPage(browser, context, check) {
   const printed = spawnSync('pdftotext', ['-layout', pdf, '-']).stdout.toString();
   check('record: one page', pages && pages[1], '1');
   check('record: title, values and results, no menu',
-        ['Getriebe 7, Welle 3', 'Kegel= 1:0', 'my = 0.11', 'ReI= 275', 'alpha= 180 [Grad]',
-         'pzul = 150'].every((figure) => printed.replace(/ +/g, ' ').includes(
-             figure.replace(/ +/g, ' '))) && !/F8 q Exit|weiter mit/.test(printed), true);
+        ['Getriebe 7, Welle 3', 'Kegel = 1:0.12', 'my = 0.11', 'ReI = 275 [N/mm2]',
+         'alpha = 153.009 [Grad]', 'pzul = 150'].every((figure) => printed.replace(/ +/g, ' ')
+             .includes(figure)) && !/F8 q Exit|weiter mit/.test(printed), true);
   check('leaving after typing asks', await leaveQuestion(page), 'beforeunload');
   const untouched = await context.newPage();
   await untouched.goto(pageUrl);
@@ -232,7 +365,7 @@ async function checkEngineersPage(browser, context, check) {
                                           isMobile: true, offline: true, acceptDownloads: true});
   const taper = ['g', '\r', '\r', 'q'];
   const tapped = await atPage(phone, taper, undefined, true);
-  check('phone: the taper by the key bar', tapped.text, atTerminal(taper).text);
+  check('phone: the taper by the key bar', tapped.text, (await atTerminal(taper)).text);
   const bar = await phone.newPage();
   await bar.goto(pageUrl);
   check('phone: nothing scrolls sideways, the key bar fits a finger', await bar.evaluate(() =>
@@ -261,6 +394,7 @@ async function checkServed(browser, check) {
   check('served over http, asks only for the page', asked.join(), '/');
 }
 
+const started = Date.now();
 async function main() {
   const browser = await chromium.launch({
     executablePath: chromiumPath,
@@ -275,16 +409,25 @@ async function main() {
       console.log(`FAIL: ${name}\n--- page\n${JSON.stringify(actual)}\n--- expected\n` +
                   JSON.stringify(expected));
     } else {
-      console.log(`ok: ${name}`);
+      console.log(`ok: ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
     }
   };
-  for (const [name, bursts] of replay === '-' ? [] : Object.entries(sessions)) {
-    const expected = atTerminal(bursts);
+  const atTerminals = replay === '-' ? [] : Object.entries(sessions).map(
+      ([name, bursts]) => [name, bursts, atTerminal(bursts)]);
+  for (const [name, bursts, atTheTerminal] of atTerminals) {
+    const expected = await atTheTerminal;
     const shown = await atPage(context, bursts, expected.bytes);
     check(name, shown.text, expected.text);
     check(name + ': as drawn', shown.screen, shown.atTerminalScreen);
     check(name + ': status', shown.ending, `ZORPI beendet (Status ${expected.status}).`);
+    for (const text of mustShow[name] || []) {
+      check(`${name}: shows ${JSON.stringify(text)}`, shown.text.includes(text), true);
+    }
   }
+  const size = fs.statSync(pagePath).size;
+  const packed = zlib.gzipSync(fs.readFileSync(pagePath), {level: 9}).length;
+  check(`the page's size: ${size} bytes, ${packed} gzipped`, size <= 740000 && packed <= 212000,
+        true);
   for (const file of fs.readdirSync(transcriptDir).filter((f) => f.endsWith('.in'))) {
     const script = fs.readFileSync(path.join(transcriptDir, file), 'utf8');
     const kept = fs.readFileSync(path.join(transcriptDir, file.replace(/\.in$/, '.out')), 'utf8');
@@ -293,6 +436,7 @@ async function main() {
     check('kept transcript ' + file + ': status', shown.ending, 'ZORPI beendet (Status 113).');
   }
   if (replay !== '-') {
+    await checkNothingHidden(context, check);
     await checkHostilePastes(context, check);
     await checkEngineersPage(browser, context, check);
     await checkServed(browser, check);

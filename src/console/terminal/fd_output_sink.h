@@ -17,6 +17,8 @@ class FdOutputSink : public OutputSink {
  public:
   explicit FdOutputSink(int fd) : fd_(fd) {}
   bool write(const char* data, std::size_t size) override;
+  /// The page hears the values shown; a terminal has no use for them.
+  void noteValue(const ShownValue& shown) override;
 
  private:
   int fd_;

@@ -9,15 +9,19 @@
 // foreground, with SIGTTOU held, so no restore can stop the process.
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/select.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <string>
 
 #include "console/terminal/fd_output_sink.h"
 #include "console/terminal/terminal_input.h"
+#include "console/text/line_discipline.h"
 
 namespace zorpi {
 
@@ -261,6 +265,19 @@ bool waitForForeground(Output& output) {
   }
 }
 
+// Keys that reached the terminal in key mode after the read took what was waiting: switched
+// back to line mode, the terminal hands them on as one unechoed line. They were typed ahead,
+// so they join the keys just read. Up to `capacity` of them go to `buffer`.
+std::size_t takeKeysTypedDuringTheSwitch(char* buffer, std::size_t capacity) {
+  int waiting = 0;
+  if (capacity == 0 || ioctl(gTerminal, FIONREAD, &waiting) != 0 || waiting <= 0) {
+    return 0;
+  }
+  const ssize_t got =
+      read(gTerminal, buffer, std::min(capacity, static_cast<std::size_t>(waiting)));
+  return got > 0 ? static_cast<std::size_t>(got) : 0;
+}
+
 // Reads the keys waiting at the terminal, in key mode for this one read.
 std::size_t readKeysFromTerminal(Output& output, char* buffer, std::size_t capacity) {
   bool saved = false;
@@ -296,8 +313,87 @@ std::size_t readKeysFromTerminal(Output& output, char* buffer, std::size_t capac
       continue;
     }
     restoreTerminal();
-    return got > 0 ? static_cast<std::size_t>(got) : 0;
+    if (got <= 0) {
+      return 0;
+    }
+    const std::size_t taken = static_cast<std::size_t>(got);
+    return taken + takeKeysTypedDuringTheSwitch(buffer + taken, capacity - taken);
   }
+}
+
+// The one exception to the terminal's own line mode for numbers. Text typed ahead without its
+// line end cannot be handed back to the terminal's line editing (TIOCSTI is gone from many
+// kernels), so that one line is edited here instead: in key mode, with the terminal's erase,
+// kill and end-of-file characters and its UTF-8 setting, echoed to the terminal unless echo is
+// off. What is typed on after its line end waits here for the next reads, keys included.
+LineDiscipline gLine;
+bool gEchoTyping = true;
+// What the screen's last line holds, to know the column where an edited line begins; only
+// kept while the screen is the keyboard's terminal.
+std::string gScreenLine;
+bool gScreenIsKeyboard = false;
+constexpr std::size_t kScreenLineKept = 512;
+
+// The screen is up to date before a line is edited: a key read there has nothing to flush.
+class NoScreen : public OutputSink {
+ public:
+  bool write(const char*, std::size_t) override { return true; }
+};
+
+LineKeys lineKeysOf(const struct termios& settings) {
+  LineKeys keys;
+  keys.erase = static_cast<char>(settings.c_cc[VERASE]);
+  keys.kill = static_cast<char>(settings.c_cc[VKILL]);
+  keys.endOfFile = static_cast<char>(settings.c_cc[VEOF]);
+  keys.interrupt = 0;  // the terminal's own signal keys stay on while a key is read
+  keys.utf8 = (settings.c_iflag & IUTF8) != 0;
+  return keys;
+}
+
+void noteScreenText(const char* data, std::size_t size) {
+  const std::string_view text(data, size);
+  const std::size_t lineEnd = text.find_last_of("\n\r");
+  if (lineEnd != std::string_view::npos) {
+    gScreenLine.assign(text.substr(lineEnd + 1));
+  } else {
+    gScreenLine.append(text);
+  }
+  if (gScreenLine.size() > kScreenLineKept) {
+    gScreenLine.erase(0, gScreenLine.size() - kScreenLineKept);
+  }
+}
+
+void showTypingEcho() {
+  const std::string echo = gLine.takeEcho();
+  if (gEchoTyping && !echo.empty()) {
+    FdOutputSink(gTerminal).write(echo.data(), echo.size());
+  }
+}
+
+// Reads one line, edited here, that begins with `begun`.
+std::size_t editLine(std::string_view begun, char* buffer, std::size_t capacity) {
+  if (!gLine.holdsText()) {
+    struct termios now {};
+    tcgetattr(gTerminal, &now);
+    gLine = LineDiscipline(lineKeysOf(now));
+    gEchoTyping = (now.c_lflag & ECHO) != 0;
+    gLine.noteOutput(gScreenLine);
+  }
+  gLine.beginLine(begun);
+  showTypingEcho();
+  NoScreen noScreen;
+  Output nothingToFlush(noScreen);
+  while (!gLine.hasLine()) {
+    char keys[kKeyboardBurst];
+    const std::size_t got = readKeysFromTerminal(nothingToFlush, keys, sizeof keys);
+    if (got == 0) {
+      gLine = LineDiscipline();  // the terminal has ended: so has the line
+      return 0;
+    }
+    gLine.receive(std::string_view(keys, got));
+    showTypingEcho();
+  }
+  return gLine.takeLine(buffer, capacity);
 }
 
 }  // namespace
@@ -318,6 +414,7 @@ TerminalInput::TerminalInput() {
     return;
   }
   gTerminal = fd;
+  gScreenIsKeyboard = isatty(kStandardOutput) == 1;
   installHandlers();
 }
 
@@ -337,11 +434,24 @@ bool TerminalInput::standardInputIsKeyboard() const {
   return gTerminal >= 0 && isatty(STDIN_FILENO) == 1;
 }
 
-std::size_t TerminalInput::readKeyboard(Output& output, char* buffer, std::size_t capacity) {
+std::size_t TerminalInput::readKeyboard(Output& output, const KeyWait&, char* buffer,
+                                        std::size_t capacity) {
+  if (gLine.holdsText()) {
+    // Typed on after an edited line: keys now, as a terminal's waiting text becomes keys.
+    output.flush();
+    gLine.setKeyMode(true);
+    const std::size_t got = gLine.takeKeys(buffer, capacity);
+    gLine.setKeyMode(false);
+    return got;
+  }
   return readKeysFromTerminal(output, buffer, capacity);
 }
 
-std::size_t TerminalInput::readStandardInput(char* buffer, std::size_t capacity) {
+std::size_t TerminalInput::readStandardInput(std::string_view begun, char* buffer,
+                                             std::size_t capacity) {
+  if (!begun.empty() || gLine.holdsText()) {
+    return editLine(begun, buffer, capacity);
+  }
   for (;;) {
     if (!waitUntilReady(STDIN_FILENO, false)) {
       continue;
@@ -356,6 +466,10 @@ std::size_t TerminalInput::readStandardInput(char* buffer, std::size_t capacity)
   }
 }
 
+void TerminalInput::noteQuit(std::size_t) {}
+
+void FdOutputSink::noteValue(const ShownValue&) {}
+
 bool FdOutputSink::write(const char* data, std::size_t size) {
   while (size > 0) {
     const ssize_t written = letSignalsIn([&] { return ::write(fd_, data, size); });
@@ -366,6 +480,9 @@ bool FdOutputSink::write(const char* data, std::size_t size) {
         return false;
       }
       continue;
+    }
+    if (fd_ == kStandardOutput && gScreenIsKeyboard) {
+      noteScreenText(data, static_cast<std::size_t>(written));
     }
     data += written;
     size -= static_cast<std::size_t>(written);

@@ -8,6 +8,8 @@
 #include <io.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "console/terminal/fd_output_sink.h"
 #include "console/terminal/terminal_input.h"
@@ -25,6 +27,27 @@ std::string gPendingCodes;
 bool moreEventsWaiting() {
   DWORD count = 0;
   return GetNumberOfConsoleInputEvents(gConsole, &count) != 0 && count > 0;
+}
+
+// Puts `text` back into the console's input as keys pressed, ahead of anything typed later:
+// the console's line editing then shows it, lets Backspace and Esc take it back, and hands
+// it on with the rest of the line.
+void handBackToConsole(std::string_view text) {
+  std::vector<INPUT_RECORD> keys;
+  keys.reserve(2 * text.size());
+  for (const char c : text) {
+    for (const BOOL down : {TRUE, FALSE}) {
+      INPUT_RECORD key{};
+      key.EventType = KEY_EVENT;
+      key.Event.KeyEvent.bKeyDown = down;
+      key.Event.KeyEvent.wRepeatCount = 1;
+      key.Event.KeyEvent.wVirtualKeyCode = LOBYTE(VkKeyScanA(c));
+      key.Event.KeyEvent.uChar.AsciiChar = c;
+      keys.push_back(key);
+    }
+  }
+  DWORD written = 0;
+  WriteConsoleInputA(gConsole, keys.data(), static_cast<DWORD>(keys.size()), &written);
 }
 
 }  // namespace
@@ -68,7 +91,8 @@ bool TerminalInput::standardInputIsKeyboard() const {
   return hasKeyboard() && GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
 }
 
-std::size_t TerminalInput::readKeyboard(Output& output, char* buffer, std::size_t capacity) {
+std::size_t TerminalInput::readKeyboard(Output& output, const KeyWait&, char* buffer,
+                                        std::size_t capacity) {
   output.flush();
   if (output.failed()) {
     return 0;
@@ -95,7 +119,11 @@ std::size_t TerminalInput::readKeyboard(Output& output, char* buffer, std::size_
   return got;
 }
 
-std::size_t TerminalInput::readStandardInput(char* buffer, std::size_t capacity) {
+std::size_t TerminalInput::readStandardInput(std::string_view begun, char* buffer,
+                                             std::size_t capacity) {
+  if (!begun.empty()) {
+    handBackToConsole(begun);
+  }
   // ReadFile, not the C library, so nothing is translated. On a console it returns a line
   // typed with the console's own editing and echo.
   DWORD got = 0;
@@ -110,6 +138,10 @@ std::size_t TerminalInput::readStandardInput(char* buffer, std::size_t capacity)
   }
   return got;
 }
+
+void TerminalInput::noteQuit(std::size_t) {}
+
+void FdOutputSink::noteValue(const ShownValue&) {}
 
 bool FdOutputSink::write(const char* data, std::size_t size) {
   const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd_));

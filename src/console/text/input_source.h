@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 #include "console/text/output.h"
 
@@ -8,6 +9,21 @@ namespace zorpi {
 
 /// At most this many key codes are taken from the keyboard at once: a terminal's input queue.
 constexpr std::size_t kKeyboardBurst = 4096;
+
+/// What a read waits for. The page shows its key bar by it, and gets these numbers.
+enum class ReadKind : int {
+  MenuKey = 0,         // a key at the menu without b and d (taper, clamp)
+  FormFitMenuKey = 1,  // a key at the menu with b and d (types 1 to 4)
+  AnyKey = 2,          // a key at a page break or the info screen
+  Number = 3,          // a line for a number
+};
+
+/// The facts of a key read: what it waits for, and the text of a number line the program
+/// holds unread meanwhile (the next number question takes it), white space trimmed.
+struct KeyWait {
+  ReadKind kind = ReadKind::MenuKey;
+  std::string_view unread;
+};
 
 /// Where keystrokes and typed lines come from: a keyboard of its own (the terminal) and
 /// standard input. Abstract so it can be mocked out for tests.
@@ -19,14 +35,22 @@ class InputSource {
   /// True when standard input is the keyboard's own terminal, so that one read of it may
   /// bring text typed ahead of the reads that want it.
   virtual bool standardInputIsKeyboard() const = 0;
-  /// Waits for a key, flushing `output` once ready to read, and puts into `buffer` the codes
-  /// of every key waiting by then, at most `capacity` (at least 1): one code for a key
-  /// pressed alone, more for a special key or a paste. 0 when the keyboard has ended or
+  /// Waits for a key for `wait`, flushing `output` once ready to read, and puts into `buffer`
+  /// the codes of every key waiting by then, at most `capacity` (at least 1): one code for a
+  /// key pressed alone, more for a special key or a paste. 0 when the keyboard has ended or
   /// failed. Only called when `hasKeyboard()`.
-  virtual std::size_t readKeyboard(Output& output, char* buffer, std::size_t capacity) = 0;
+  virtual std::size_t readKeyboard(Output& output, const KeyWait& wait, char* buffer,
+                                   std::size_t capacity) = 0;
   /// Reads up to `capacity` bytes of standard input into `buffer`, waiting if none are there
-  /// yet; returns 0 only at end of input (or on a read error).
-  virtual std::size_t readStandardInput(char* buffer, std::size_t capacity) = 0;
+  /// yet; returns 0 only at end of input (or on a read error). `begun` is text typed ahead at
+  /// the keyboard without its line end (only when `standardInputIsKeyboard()`): it stands
+  /// after the prompt as if typed now, the typing continues it, and the line read begins with
+  /// what is left of it.
+  virtual std::size_t readStandardInput(std::string_view begun, char* buffer,
+                                        std::size_t capacity) = 0;
+  /// Told once, when `q` ended the session: how many bytes of what the keyboard handed over
+  /// last followed the `q` and were never taken.
+  virtual void noteQuit(std::size_t untaken) { static_cast<void>(untaken); }
 };
 
 }  // namespace zorpi

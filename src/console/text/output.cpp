@@ -8,12 +8,16 @@ Output::Output(OutputSink& sink) : sink_(sink) {
   pending_.reserve(kBlockSize + 4096);
 }
 
-void Output::appendValue(double value) {
+std::string_view Output::appendValue(double value) {
+  const std::size_t from = pending_.size();
   appendG(pending_, value);
+  return std::string_view(pending_).substr(from);
 }
 
-void Output::appendValue(std::int32_t value) {
+std::string_view Output::appendValue(std::int32_t value) {
+  const std::size_t from = pending_.size();
   appendD(pending_, value);
+  return std::string_view(pending_).substr(from);
 }
 
 void Output::flush() {

@@ -1,6 +1,7 @@
 #include "console/text/typed_input.h"
 
 #include <cstring>
+#include <string>
 
 #include "console/text/number_item.h"
 
@@ -21,15 +22,15 @@ bool isLineBreak(char c) {
 TypedInput::TypedInput(InputSource& source, Output& output)
     : source_(source), output_(output), block_(new char[kBlockSize]) {}
 
-bool TypedInput::fetch() {
+bool TypedInput::fetch(std::string_view begun) {
   output_.flush();
   if (ended_ || output_.failed()) {
     ended_ = true;
     return false;
   }
   pos_ = 0;
-  end_ = source_.readStandardInput(block_.get(), kBlockSize);
-  aheadFrom_ = kNone;
+  end_ = source_.readStandardInput(begun, block_.get(), kBlockSize);
+  aheadFrom_ = aheadLineBreak_ = kNone;
   if (end_ == 0) {
     ended_ = true;
     return false;
@@ -46,17 +47,38 @@ bool TypedInput::fetch() {
   return true;
 }
 
-std::size_t TypedInput::afterLineBreak(std::size_t from, std::size_t to) const {
+std::size_t TypedInput::lineBreak(std::size_t from, std::size_t to) const {
   const char* block = block_.get();
   for (std::size_t at = from; at < to; ++at) {
-    if (block[at] == '\n') {
-      return at + 1;
-    }
-    if (block[at] == '\r') {
-      return at + 1 < to && block[at + 1] == '\n' ? at + 2 : at + 1;
+    if (isLineBreak(block[at])) {
+      return at;
     }
   }
   return kNone;
+}
+
+std::size_t TypedInput::afterLineBreak(std::size_t from, std::size_t to) const {
+  const std::size_t at = lineBreak(from, to);
+  if (at == kNone) {
+    return kNone;
+  }
+  return block_[at] == '\r' && at + 1 < to && block_[at + 1] == '\n' ? at + 2 : at + 1;
+}
+
+bool TypedInput::atUnfinishedTypedAhead() {
+  if (aheadFrom_ == kNone || pos_ < aheadFrom_) {
+    return false;
+  }
+  if (aheadLineBreak_ == kNone || aheadLineBreak_ < pos_) {
+    aheadLineBreak_ = lineBreak(pos_, end_);
+  }
+  return aheadLineBreak_ == kNone;
+}
+
+void TypedInput::catchUpWithKeys() {
+  if (pos_ == aheadFrom_ && keyPos_ > pos_) {
+    pos_ = aheadFrom_ = keyPos_;  // the line is done; keys were taken from what follows
+  }
 }
 
 int TypedInput::peek() {
@@ -64,10 +86,17 @@ int TypedInput::peek() {
     ended_ = true;  // the screens are lost: nothing more is read
     return kEndOfStream;
   }
-  if (pos_ == aheadFrom_ && keyPos_ > pos_) {
-    pos_ = aheadFrom_ = keyPos_;  // the line is done; keys were taken from what follows
+  catchUpWithKeys();
+  if (pos_ < end_ && atUnfinishedTypedAhead()) {
+    // A line typed ahead without its line end is the start of the line being typed: shown
+    // after the prompt, continued by what is typed next, and taken back by the erase keys.
+    const std::string begun(block_.get() + pos_, end_ - pos_);
+    end_ = pos_;
+    if (!fetch(begun)) {
+      return kEndOfStream;
+    }
   }
-  if (pos_ >= end_ && !fetch()) {
+  if (pos_ >= end_ && !fetch({})) {
     return kEndOfStream;
   }
   return static_cast<unsigned char>(block_[pos_]);
@@ -144,6 +173,7 @@ Key TypedInput::takeTypedAheadKey() {
   if (aheadFrom_ == kNone) {
     return kNoTypedAheadKey;
   }
+  catchUpWithKeys();
   // Keys never take what a number read left of its line: they go on where the typed-ahead
   // text does. Only a key after the line end makes the rest typed ahead; line ends alone are
   // not.
@@ -156,11 +186,13 @@ Key TypedInput::takeTypedAheadKey() {
     return kNoTypedAheadKey;
   }
   cursor = next + 1;
+  untakenAfterKey_ = end_ - cursor;
   return static_cast<unsigned char>(block_[next]);
 }
 
-std::size_t TypedInput::typedAheadRoom() {
+char* TypedInput::makeRoomForTypedAhead(std::size_t& room) {
   char* block = block_.get();
+  aheadLineBreak_ = kNone;
   if (lineBeforeTypedAhead()) {
     // The unfinished line, then the typed-ahead text not yet taken, closed up.
     const std::size_t line = aheadFrom_ - pos_;
@@ -178,16 +210,31 @@ std::size_t TypedInput::typedAheadRoom() {
     }
     pos_ = 0;
   }
-  return kBlockSize - end_;
+  room = kBlockSize - end_;
+  return block + end_;
 }
 
-void TypedInput::addTypedAhead(std::string_view text) {
-  text = text.substr(0, typedAheadRoom());
+void TypedInput::keepTypedAhead(std::size_t size) {
   if (aheadFrom_ == kNone) {
     aheadFrom_ = keyPos_ = end_;
   }
-  std::memcpy(block_.get() + end_, text.data(), text.size());
-  end_ += text.size();
+  end_ += size;
+}
+
+std::string_view TypedInput::unreadNumberText() const {
+  if (aheadFrom_ != kNone && pos_ >= aheadFrom_) {
+    return {};
+  }
+  std::size_t from = pos_;
+  std::size_t to = lineBreak(pos_, numberEnd());
+  to = to == kNone ? numberEnd() : to;
+  while (from < to && isWhiteSpace(block_[from])) {
+    ++from;
+  }
+  while (to > from && isWhiteSpace(block_[to - 1])) {
+    --to;
+  }
+  return {block_.get() + from, to - from};
 }
 
 }  // namespace zorpi

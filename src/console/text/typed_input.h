@@ -31,32 +31,46 @@ class TypedInput {
   /// ('\n', '\r'); kEndOfKeys at the end.
   Key takeScriptKey();
   /// At a keyboard: the next key of text typed or pasted ahead (what arrived on standard
-  /// input after a line break, or was handed over by `addTypedAhead`), taken in stream order
-  /// as takeScriptKey does; kNoTypedAheadKey, and nothing taken, when there is none. What a
+  /// input after a line break, or was kept by `keepTypedAhead`), taken in stream order as
+  /// takeScriptKey does; kNoTypedAheadKey, and nothing taken, when there is none. What a
   /// number read left of its line before that text stays for the next number read.
   Key takeTypedAheadKey();
-  /// How many bytes `addTypedAhead` can take now; makes room by moving what is unread.
-  std::size_t typedAheadRoom();
-  /// Puts text that came from the keyboard at once (a paste, or a key of several codes)
-  /// after everything unread, as text typed ahead: keys and number lines are then taken from
-  /// it as from a script. At most `typedAheadRoom()` bytes.
-  void addTypedAhead(std::string_view text);
+  /// How many bytes of the text typed ahead follow the last key takeTypedAheadKey took.
+  std::size_t untakenAfterKey() const { return untakenAfterKey_; }
+  /// Moves what is unread to the front and returns where text from the keyboard may go
+  /// next, after all of it; `room` gets how many bytes fit there.
+  char* makeRoomForTypedAhead(std::size_t& room);
+  /// Keeps the `size` bytes written where makeRoomForTypedAhead said as text typed ahead: a
+  /// paste, or a key of several codes. Keys and number lines are then taken from it as from
+  /// a script; a last line without its line end goes back to the keyboard when a number read
+  /// reaches it, as the start of the line being typed.
+  void keepTypedAhead(std::size_t size);
+  /// What is left of the current number line, white space trimmed: the next number read
+  /// takes it. Empty when what is left is typed ahead, which keys take first.
+  std::string_view unreadNumberText() const;
 
  private:
-  /// Flushes the output and reads the next block; false (and for good) at end of input.
-  bool fetch();
+  /// Flushes the output and reads the next block, the line read beginning with `begun`;
+  /// false (and for good) at end of input.
+  bool fetch(std::string_view begun);
   /// The next byte of the number reads' stream, fetching as needed, without taking it;
   /// kEndOfStream at end of input.
   int peek();
+  /// Once the number reads have finished the line before text typed ahead, they go on where
+  /// the keys have got to in it.
+  void catchUpWithKeys();
   /// True while the number reads still have the line that text typed ahead follows.
   bool lineBeforeTypedAhead() const { return aheadFrom_ != kNone && pos_ < aheadFrom_; }
+  /// True when the number reads stand in text typed ahead that has no line end left.
+  bool atUnfinishedTypedAhead();
   /// Where the number reads' text ends for now: at the typed-ahead text while the line
   /// before it is unfinished, else at the end of the block.
   std::size_t numberEnd() const { return lineBeforeTypedAhead() ? aheadFrom_ : end_; }
   /// Moves past white space, fetching as needed; false at end of input.
   bool skipWhiteSpace();
-  /// Where the text continues after the first line end (LF, CR or CRLF) in [from, to);
-  /// kNone if there is none.
+  /// Where the first line end (LF, CR or CRLF) in [from, to) begins; kNone if there is none.
+  std::size_t lineBreak(std::size_t from, std::size_t to) const;
+  /// Where the text continues after the first line end in [from, to); kNone if there is none.
   std::size_t afterLineBreak(std::size_t from, std::size_t to) const;
   /// Discards the rest of the current line, its line end included.
   void dropLine();
@@ -78,6 +92,9 @@ class TypedInput {
   // number reads reach it, they go on at keyPos_, and both take from pos_.
   std::size_t aheadFrom_ = kNone;
   std::size_t keyPos_ = 0;
+  // A line end in the typed-ahead text at or after pos_, once found; kNone before.
+  std::size_t aheadLineBreak_ = kNone;
+  std::size_t untakenAfterKey_ = 0;
   bool ended_ = false;
 };
 

@@ -115,14 +115,14 @@ TEST(TypedInput, EndOfInputKeepsFieldsForGood) {
 
 TEST(TypedInput, KeysFromAScriptSkipLineBreaks) {
   Reader r("a\r\n\n1\r\nb", /*script=*/true);
-  EXPECT_EQ(readKey(r.console), 'a');
+  EXPECT_EQ(readKey(r.console, ReadKind::MenuKey), 'a');
   std::int32_t value = 0;
   EXPECT_TRUE(readInt(r.console, value));
   EXPECT_EQ(value, 1);
-  EXPECT_EQ(readKey(r.console), 'b');
-  EXPECT_EQ(readKey(r.console), kEndOfKeys);
+  EXPECT_EQ(readKey(r.console, ReadKind::MenuKey), 'b');
+  EXPECT_EQ(readKey(r.console, ReadKind::MenuKey), kEndOfKeys);
   EXPECT_TRUE(r.console.keysEnded());
-  EXPECT_EQ(readKey(r.console), kEndOfKeys);
+  EXPECT_EQ(readKey(r.console, ReadKind::MenuKey), kEndOfKeys);
 }
 
 // A key of several codes can arrive while a number read has left text of its line unread:

@@ -1,4 +1,4 @@
-#include "console/terminal/line_discipline_web.h"
+#include "console/text/line_discipline.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,12 @@ struct Typing {
   std::string echo;   // what the terminal shows
   bool interrupted;
   Arrival arrival = Arrival::Typed;
+  LineKeys controls = {};
 };
+
+// A terminal's settings as a POSIX program reads them: erase ^H, no interrupt key of its own
+// (the terminal signals), no UTF-8.
+constexpr LineKeys kTerminalControls{0x08, 0x15, 0x04, 0, false};
 
 // Everything the mode's reads get, each read's bytes followed by "|"; "EOF|" for the end.
 std::string takeAll(LineDiscipline& discipline, bool keyMode) {
@@ -69,9 +74,23 @@ TEST(LineDiscipline, EditsEchoesAndDeliversAsATerminalDoes) {
       {true, "g\r", "g\n|", "", false},
       {true, "\x1bOP", "\x1bOP|", "", false},
       {true, "w\x03x", "w|", "", true},
+      // Pasted control codes are shown or are keys, never obeyed.
+      {false,
+       "12\x03"
+       "3\x04\r",
+       "12\x03"
+       "3\x04\n|",
+       "12^C3^D\n", false, Arrival::Paste},
+      {true, "w\x03x", "w\x03x|", "", false, Arrival::Paste},
+      {false,
+       "1\x03\x08"
+       "2\r",
+       "12\n|", "1^C\b \b\b \b2\n", false, Arrival::Typed, kTerminalControls},
+      {false, "\xc3\xa9\x08\r", "\xc3\n|", "\xc3\xa9\b \b\n", false, Arrival::Typed,
+       kTerminalControls},
   };
   for (const Typing& c : cases) {
-    LineDiscipline discipline;
+    LineDiscipline discipline(c.controls);
     discipline.setKeyMode(c.keyMode);
     discipline.receive(c.typed, c.arrival);
     EXPECT_EQ(takeAll(discipline, c.keyMode), c.taken) << c.typed.substr(0, 20);
@@ -80,9 +99,10 @@ TEST(LineDiscipline, EditsEchoesAndDeliversAsATerminalDoes) {
   }
 }
 
-// Switching modes keeps what waits: keys typed ahead become one block for a line read, and
-// what was typed in line mode after a line's end becomes keys. The rest of a paste that began
-// at a key read is keys too, unechoed, though it comes in line mode.
+// Switching modes keeps what waits: keys typed ahead become lines for line reads, the last
+// one unfinished the line being typed, shown, which the rest of its paste continues; and what
+// was typed in line mode after a line's end becomes keys. The rest of a paste that began at a
+// key read is keys, unechoed, though it comes in line mode.
 TEST(LineDiscipline, SwitchingModesKeepsWhatWaits) {
   LineDiscipline discipline;
   discipline.setKeyMode(true);
@@ -92,12 +112,17 @@ TEST(LineDiscipline, SwitchingModesKeepsWhatWaits) {
   EXPECT_EQ(buffer[0], 'c');
   discipline.setKeyMode(false);
   discipline.receive("0\r", Arrival::RestOfPaste);
-  EXPECT_EQ(takeAll(discipline, false), "\n12|0\n|");
+  EXPECT_EQ(takeAll(discipline, false), "\n|120\n|");
   discipline.receive("7\rw");
   EXPECT_EQ(discipline.takeLine(buffer, sizeof buffer), 2u);
   discipline.setKeyMode(true);
   EXPECT_EQ(takeAll(discipline, true), "w|");
-  EXPECT_EQ(discipline.takeEcho(), "7\nw");
+  EXPECT_EQ(discipline.takeEcho(), "120\n7\nw");
+  discipline.receive("b\r", Arrival::Paste);
+  discipline.setKeyMode(false);
+  discipline.receive("5\r6", Arrival::RestOfPaste);
+  EXPECT_EQ(takeAll(discipline, false), "b\n|5\n6|");
+  EXPECT_EQ(discipline.takeEcho(), "");
 }
 
 // As a Linux terminal, Backspace goes back over the cells a tab took: from the column where

@@ -1,4 +1,4 @@
-#include "console/terminal/line_discipline_web.h"
+#include "console/text/line_discipline.h"
 
 #include <algorithm>
 
@@ -6,10 +6,7 @@ namespace zorpi {
 
 namespace {
 
-constexpr char kInterrupt = 0x03;  // Ctrl-C
-constexpr char kEndOfFile = 0x04;  // Ctrl-D
-constexpr char kKillLine = 0x15;   // Ctrl-U
-constexpr char kErase = 0x7f;      // Backspace
+constexpr char kDelete = 0x7f;
 constexpr char kBell = 0x07;
 constexpr std::size_t kTabWidth = 8;
 // U+0080 to U+009F are C1 control codes, which a terminal would execute (U+009B starts a
@@ -23,7 +20,7 @@ unsigned char byteOf(char c) {
 
 // Shown as ^X: the C0 codes but for tab and line feed, and DEL.
 bool isControl(char c) {
-  return (byteOf(c) < 0x20 && c != '\t' && c != '\n') || c == kErase;
+  return (byteOf(c) < 0x20 && c != '\t' && c != '\n') || c == kDelete;
 }
 
 bool isContinuation(char c) {
@@ -53,7 +50,10 @@ void LineDiscipline::receive(std::string_view bytes, Arrival arrival) {
     pasteAsKeys_ = keyMode_;
   }
   const bool pasted = arrival != Arrival::Typed;
-  const bool asKeys = keyMode_ || (arrival == Arrival::RestOfPaste && pasteAsKeys_);
+  // The rest of a paste begun as keys stays keys, unless a line of it is being typed on: then
+  // it continues that line.
+  const bool asKeys =
+      keyMode_ || (arrival == Arrival::RestOfPaste && pasteAsKeys_ && editing_.empty());
   std::string block;  // the rest of a paste taken as keys, arriving in line mode
   for (char c : bytes) {
     if (interrupted_) {
@@ -62,7 +62,7 @@ void LineDiscipline::receive(std::string_view bytes, Arrival arrival) {
     if (c == '\r') {
       c = '\n';  // Enter, in either mode, as with icrnl
     }
-    if (c == kInterrupt) {
+    if (!pasted && is(c, controls_.interrupt)) {
       interrupted_ = true;
       if (!asKeys) {
         echo_ += "^C";
@@ -85,13 +85,13 @@ void LineDiscipline::receiveInLine(char c, bool pasted) {
     echo(c);
     lines_.push_back(editing_ + '\n');
     editing_.clear();
-  } else if (c == kEndOfFile) {
+  } else if (!pasted && is(c, controls_.endOfFile)) {
     releaseHeldLead();
     lines_.push_back(editing_);  // empty: the end of input; else the line without Enter
     editing_.clear();
-  } else if (c == kErase && !pasted) {
+  } else if (!pasted && is(c, controls_.erase)) {
     eraseLast();
-  } else if (c == kKillLine && !pasted) {
+  } else if (!pasted && is(c, controls_.kill)) {
     while (!editing_.empty()) {
       eraseLast();
     }
@@ -103,6 +103,12 @@ void LineDiscipline::receiveInLine(char c, bool pasted) {
     }
     editing_ += c;
     echo(c);
+  }
+}
+
+void LineDiscipline::beginLine(std::string_view text) {
+  for (const char c : text) {
+    receiveInLine(c, true);
   }
 }
 
@@ -158,7 +164,7 @@ void LineDiscipline::eraseLast() {
   }
   // A control character was shown as two cells, a UTF-8 sequence as one.
   std::size_t cells = isControl(editing_.back()) ? 2 : 1;
-  while (isContinuation(editing_.back()) && editing_.size() > 1) {
+  while (controls_.utf8 && isContinuation(editing_.back()) && editing_.size() > 1) {
     editing_.pop_back();
   }
   editing_.pop_back();
@@ -215,8 +221,16 @@ void LineDiscipline::setKeyMode(bool on) {
     lines_.clear();
     editing_.clear();
   } else if (!keys_.empty()) {
-    lines_.push_back(keys_);
+    // Whole lines go to line reads as they are; what follows the last line end is the start
+    // of the line being typed.
+    const std::size_t lineEnd = keys_.find_last_of('\n');
+    std::string rest = lineEnd == std::string::npos ? keys_ : keys_.substr(lineEnd + 1);
+    keys_.resize(keys_.size() - rest.size());
+    if (!keys_.empty()) {
+      lines_.push_back(std::move(keys_));
+    }
     keys_.clear();
+    beginLine(rest);
   }
 }
 

@@ -7,31 +7,49 @@
 
 namespace zorpi {
 
-/// How bytes reached a keyboard without a terminal driver; the page sends these numbers.
+/// How bytes reached a keyboard; the page sends these numbers.
 enum class Arrival {
   Typed = 0,        // keys pressed, or what an input method commits
   Paste = 1,        // the start of text that arrived in one piece
   RestOfPaste = 2,  // more of the same paste, handed over later
 };
 
-/// What a terminal's line discipline does with typed bytes, for a keyboard that has none (the
-/// browser page): in key mode the bytes wait unprocessed and unechoed; otherwise lines are
-/// edited and echoed (Backspace, Ctrl-U, Enter as "\n", Ctrl-D as end of input, control
-/// codes shown as ^X and U+0080 to U+009F as U+FFFD, a typed line capped at kMaxLine bytes).
-/// Ctrl-C interrupts in both modes. Switching modes keeps what is waiting, as Linux does.
-/// A paste is taken literally and uncapped, and one that began in key mode stays keys to its
-/// end, whatever the mode when its rest arrives.
+/// The control characters a line discipline obeys when typed, 0 for none, and whether an
+/// erase takes a whole UTF-8 character.
+struct LineKeys {
+  char erase = 0x7f;      // Backspace
+  char kill = 0x15;       // Ctrl-U
+  char endOfFile = 0x04;  // Ctrl-D
+  char interrupt = 0x03;  // Ctrl-C
+  bool utf8 = true;
+};
+
+/// What a terminal's line discipline does with typed bytes: in key mode the bytes wait
+/// unprocessed and unechoed; otherwise lines are edited and echoed (the erase and kill keys,
+/// Enter as "\n", end of file as the end of input or a line without Enter, control codes shown
+/// as ^X and U+0080 to U+009F as U+FFFD, a typed line capped at kMaxLine bytes). A typed
+/// interrupt key interrupts in both modes. Switching modes keeps what is waiting, as Linux
+/// does. A paste is taken literally and uncapped: its control codes are shown or are keys,
+/// never obeyed; one that began in key mode stays keys to its end, whatever the mode when its
+/// rest arrives. Used for a keyboard that has no terminal driver (the browser page), and where
+/// a terminal's own line editing cannot be handed text typed ahead.
 class LineDiscipline {
  public:
   /// The longest line a read can get, as a Linux terminal's input queue allows.
   static constexpr std::size_t kMaxLine = 4095;
 
+  explicit LineDiscipline(LineKeys controls = {}) : controls_(controls) {}
+
   /// Takes bytes as they arrived, in the mode now in force.
   void receive(std::string_view bytes, Arrival arrival = Arrival::Typed);
+  /// Puts `text`, which has no line end, at the end of the line being typed, echoed and taken
+  /// literally as a paste is: text typed ahead that the next typing continues.
+  void beginLine(std::string_view text);
   /// Notes what the program wrote, to know the column where a typed line begins.
   void noteOutput(std::string_view written);
   /// Key mode on: everything waiting, whole lines and the line being edited, is taken as
-  /// keys. Off: keys not yet taken become one block for the next line read.
+  /// keys. Off: whole lines of the keys not yet taken become one block for the next line read,
+  /// and what follows their last line end is the start of the line being typed.
   void setKeyMode(bool on);
   /// True when a key read would get bytes now.
   bool hasKeys() const { return !keys_.empty(); }
@@ -39,10 +57,12 @@ class LineDiscipline {
   std::size_t takeKeys(char* buffer, std::size_t capacity);
   /// True when a line read would return now: a whole line, a block, or the end of input.
   bool hasLine() const { return !lines_.empty(); }
+  /// True when anything typed waits: a line, a line being edited, or keys.
+  bool holdsText() const { return hasLine() || hasKeys() || !editing_.empty(); }
   /// Moves up to `capacity` bytes of the next line into `buffer`; 0 at the end of input
-  /// (Ctrl-D at the start of a line). The rest of a long line stays for the next read.
+  /// (end of file at the start of a line). The rest of a long line stays for the next read.
   std::size_t takeLine(char* buffer, std::size_t capacity);
-  /// True once Ctrl-C was typed.
+  /// True once the interrupt key was typed.
   bool interrupted() const { return interrupted_; }
   /// What the terminal shows of the typing since the last call.
   std::string takeEcho();
@@ -57,7 +77,10 @@ class LineDiscipline {
   void echo(char c);
   /// Shows a held-back U+0080 lead byte as it is: what followed it was no C1 code.
   void releaseHeldLead();
+  /// True when `c`, typed, is the control key `key` (0 disables it).
+  static bool is(char c, char key) { return key != 0 && c == key; }
 
+  LineKeys controls_;
   bool keyMode_ = false;
   bool interrupted_ = false;
   bool pasteAsKeys_ = false;    // the paste being received began in key mode
