@@ -230,9 +230,9 @@ async function checkNothingHidden(context, check) {
   check('what waits goes with the next number question', await page.textContent('#ungelesen'), '');
   await page.evaluate(() => window.zorpi.typeTogether(['\r', '1 1 1 1\r', 'q', '\r']));
   await page.waitForFunction(() => window.zorpi.waiting() && window.zorpi.screen() !== '', null,
-                             {polling: 20, timeout: 10000});
-  check('an Enter typed with q starts anew',
-        (await page.evaluate(() => window.zorpi.screen())).split('F8 q Exit').length, 2);
+                             {polling: 20, timeout: 5000}).catch(() => {});
+  check('an Enter typed with q starts anew', await page.evaluate(() => window.zorpi.waiting() &&
+        window.zorpi.screen().split('F8 q Exit').length === 2), true);
 
   await page.fill('#titel', 'x'.repeat(5400));
   check('the title is limited', (await page.inputValue('#titel')).length, 200);
