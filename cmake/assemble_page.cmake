@@ -27,7 +27,10 @@ inline("/*@PROGRAM_JS@*/" ${PROGRAM})
 inline("/*@PROGRAM_IO_JS@*/" ${SOURCE}/web/program_io.js)
 inline("/*@RECORD_JS@*/" ${SOURCE}/web/record.js)
 inline("/*@PAGE_JS@*/" ${SOURCE}/web/page.js)
-zorpi_help_text(page ${SOURCE}/doc/help.md help)
-string(REPLACE "<!--@HELP_HTML@-->" "${help}" page "${page}")
+# The rules for keys and numbers first, as the help's introduction; then the tables.
+zorpi_help_text(page ${SOURCE}/doc/help.md introduction typing)
+zorpi_help_text(page ${SOURCE}/doc/help.md tables keys common loading passfeder keilwelle
+                zahnwelle polygon kegel klemm results notes)
+string(REPLACE "<!--@HELP_HTML@-->" "${introduction}${tables}" page "${page}")
 string(REPLACE "@VERSION@" "${VERSION}" page "${page}")
 file(WRITE ${OUTPUT} "${page}")

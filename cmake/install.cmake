@@ -28,7 +28,8 @@ else()
   # The manual page with the version of project(), the one place it is kept, and the lists
   # of symbols made from doc/help.md.
   include(cmake/help_texts.cmake)
-  foreach(section common passfeder keilwelle zahnwelle polygon kegel klemm notes)
+  foreach(section keys typing common passfeder keilwelle zahnwelle polygon kegel klemm results
+          loading notes)
     string(TOUPPER ${section} name)
     zorpi_help_text(manual ${CMAKE_CURRENT_SOURCE_DIR}/doc/help.md ZORPI_HELP_${name} ${section})
   endforeach()

@@ -6,6 +6,6 @@
 int main() {
   zorpi::TerminalInput input;
   zorpi::FdOutputSink screen(zorpi::kStandardOutput);
-  zorpi::Console console(input, screen);
-  return zorpi::runMenuLoop(console);
+  zorpi::Session session(input, screen);
+  return zorpi::runMenuLoop(session);
 }

@@ -10,16 +10,16 @@ constexpr double kPolygonFactors[] = {1.1, 1.0, 0.75, 0.6, 0.45};
 
 }  // namespace
 
-void setAllowablePressure(ConnectionRecord& record) {
-  if (record.typ == Kegel || record.typ == Klemm) {
-    record.pzul = record.p0;
+void setAllowablePressure(ConnectionRecord& r) {
+  if (r.typ == Kegel || r.typ == Klemm) {
+    r.pzul = r.p0;
     return;
   }
-  if (record.beanArt < EinseitigRuhend || record.beanArt > WechselndStark) {
+  if (r.beanArt < EinseitigRuhend || r.beanArt > WechselndStark) {
     return;
   }
-  const double* factors = record.typ == Polygon ? kPolygonFactors : kKeyFactors;
-  record.pzul = factors[record.beanArt - 1] * record.p0;
+  const double* factors = r.typ == Polygon ? kPolygonFactors : kKeyFactors;
+  r.pzul = factors[r.beanArt - 1] * r.p0;
 }
 
 }  // namespace zorpi

@@ -5,6 +5,8 @@ namespace zorpi {
 namespace {
 
 constexpr double kNmToNmm = 1000;
+// The P3G profile carries on about 2.36 times d1 times e1 of flank per unit of length.
+constexpr double kP3gAreaFactor = 2.36;
 constexpr double kProfileCorrection = 0.05;
 
 }  // namespace
@@ -43,7 +45,7 @@ void calcZahnwelle(ConnectionRecord& r) {
 
 void calcPolygon(ConnectionRecord& r) {
   if (r.polygonTyp == 1) {
-    r.p = kNmToNmm * r.T / ((2.36 * r.d1 * r.e1 + kProfileCorrection * r.d1 * r.d1) * r.lt);
+    r.p = kNmToNmm * r.T / ((kP3gAreaFactor * r.d1 * r.e1 + kProfileCorrection * r.d1 * r.d1) * r.lt);
   } else if (r.polygonTyp == 2) {
     r.dm = 2 * r.e + r.d2;
     r.p = kNmToNmm * r.T / ((r.dm * kPi * r.er + kProfileCorrection * r.dm * r.dm) * r.lt);

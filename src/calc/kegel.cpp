@@ -12,7 +12,7 @@ void calcKegel(ConnectionRecord& r) {
   r.d = r.D - r.L * r.C;
   r.p = r.FV / (kPi * r.DF * r.L * std::tan(r.rho + r.alpha));
   r.FF = kPi * r.DF * r.L * r.my * r.p;
-  r.TV = 0.0005 * (r.DF * r.FF);
+  r.TV = kNmPerNmmDiameter * (r.DF * r.FF);
   r.Q = r.DF / r.DA;
   r.pAzul = (1 - r.Q * r.Q) * r.ReA / (r.Sp * kSqrt3);
   r.pIzul = 2 * r.ReI / (r.Sp * kSqrt3);

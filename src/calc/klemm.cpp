@@ -12,7 +12,7 @@ void calcKlemm(ConnectionRecord& r) {
   }
   r.p = r.FV * r.kp * static_cast<double>(r.i) / (r.l * r.d);
   r.FF = kPi * r.d * r.l * r.my * r.p;
-  r.TV = 0.0005 * (r.d * r.FF);
+  r.TV = kNmPerNmmDiameter * (r.d * r.FF);
   r.W = r.a * r.l * r.a / 6;
   r.SigB = r.FV * r.kb * static_cast<double>(r.m) * r.ls / r.W;
 }

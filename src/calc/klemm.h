@@ -6,6 +6,6 @@ namespace zorpi {
 
 /// Clamp: reads `variante`, `FV`, `i`, `m`, `l`, `d`, `my`, `a`, `ls`; writes `kp`, `kb`
 /// (only for `variante` 1 or 2), `p`, `FF`, `TV`, `W`, `SigB`. Divisors are not guarded.
-void calcKlemm(ConnectionRecord& record);
+void calcKlemm(ConnectionRecord& r);
 
 }  // namespace zorpi

@@ -42,9 +42,9 @@ void noteShownValue(Output& output, std::string_view field, std::string_view for
 // Splits "text %g more" around its two-character conversion and prints it with the value
 // in between; a value of a record field is told to the sink too.
 template <typename Value>
-void printFormatted(Console& console, std::string_view field, std::string_view format,
+void printFormatted(Session& session, std::string_view field, std::string_view format,
                     Value value) {
-  Output& output = console.output();
+  Output& output = session.output();
   const std::size_t at = format.find('%');
   if (at == std::string_view::npos || at + 1 >= format.size()) {
     output.append(format);
@@ -61,67 +61,68 @@ void printFormatted(Console& console, std::string_view field, std::string_view f
 
 }  // namespace
 
-void printText(Console& console, std::string_view text) {
-  console.output().append(text);
-  console.output().flushIfFull();
+void printText(Session& session, std::string_view text) {
+  session.output().append(text);
+  session.output().flushIfFull();
 }
 
-void printValue(Console& console, std::string_view format, double value) {
-  printFormatted(console, {}, format, value);
+void printValue(Session& session, std::string_view format, double value) {
+  printFormatted(session, {}, format, value);
 }
 
-void printValue(Console& console, std::string_view format, std::int32_t value) {
-  printFormatted(console, {}, format, value);
+void printValue(Session& session, std::string_view format, std::int32_t value) {
+  printFormatted(session, {}, format, value);
 }
 
-void printField(Console& console, std::string_view field, std::string_view format, double value) {
-  printFormatted(console, field, format, value);
+void printField(Session& session, std::string_view field, std::string_view format, double value) {
+  printFormatted(session, field, format, value);
 }
 
-void printField(Console& console, std::string_view field, std::string_view format,
+void printField(Session& session, std::string_view field, std::string_view format,
                 std::int32_t value) {
-  printFormatted(console, field, format, value);
+  printFormatted(session, field, format, value);
 }
 
-void printChoice(Console& console, std::string_view field, std::int32_t value,
+void printChoice(Session& session, std::string_view field, std::int32_t value,
                  std::string_view line) {
-  printText(console, line);
+  printText(session, line);
+  printText(session, "\n");
   std::string number;
   appendD(number, value);
-  console.output().noteValue({field, trimmed(line), number, {}});
+  session.output().noteValue({field, line, number, {}});
 }
 
-Key readKey(Console& console, ReadKind kind) {
-  return console.keys().read(kind);
+Key readKey(Session& session, ReadKind kind) {
+  return session.keys().read(kind);
 }
 
-bool readReal(Console& console, double& field) {
-  return console.typed().readReal(field);
+bool readReal(Session& session, double& field) {
+  return session.typed().readReal(field);
 }
 
-bool readInt(Console& console, std::int32_t& field) {
-  return console.typed().readInt(field);
+bool readInt(Session& session, std::int32_t& field) {
+  return session.typed().readInt(field);
 }
 
-void choicePrompt(Console& console, std::string_view prompt, std::int32_t& field,
+void choicePrompt(Session& session, std::string_view prompt, std::int32_t& field,
                   std::int32_t lowest, std::int32_t highest) {
   const std::int32_t before = field;
   do {
-    printText(console, prompt);
-    if (!readInt(console, field)) {
+    printText(session, prompt);
+    if (!readInt(session, field)) {
       field = before;
       return;
     }
   } while (field < lowest || field > highest);
 }
 
-bool pageBreak(Console& console) {
-  printText(console, "weiter mit bel.Taste..");
-  const Key key = readKey(console, ReadKind::AnyKey);
+bool pageBreak(Session& session) {
+  printText(session, "weiter mit bel.Taste..");
+  const Key key = readKey(session, ReadKind::AnyKey);
   if (key == kAbandonKey || key == kEndOfKeys) {
     return false;
   }
-  printText(console, "\n");
+  printText(session, "\n");
   return true;
 }
 

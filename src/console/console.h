@@ -13,10 +13,10 @@ namespace zorpi {
 
 /// The screen and the keyboard of one session: buffered output, the number stream and the
 /// key reader.
-class Console {
+class Session {
  public:
-  /// Reads from `input`, writes to `sink`; both must outlive the console.
-  Console(InputSource& input, OutputSink& sink)
+  /// Reads from `input`, writes to `sink`; both must outlive the session.
+  Session(InputSource& input, OutputSink& sink)
       : input_(input), output_(sink), typed_(input, output_), keys_(input, output_, typed_) {}
 
   Output& output() { return output_; }
@@ -36,34 +36,35 @@ class Console {
 };
 
 /// Prints `text` unchanged.
-void printText(Console& console, std::string_view text);
+void printText(Session& session, std::string_view text);
 /// Prints `format` with its one "%g" replaced by `value` as printf would write it.
-void printValue(Console& console, std::string_view format, double value);
+void printValue(Session& session, std::string_view format, double value);
 /// Prints `format` with its one "%d" replaced by `value`.
-void printValue(Console& console, std::string_view format, std::int32_t value);
+void printValue(Session& session, std::string_view format, std::int32_t value);
 /// Prints `format` with `value` as printValue does, and tells the screen's sink the value
 /// shown, as a fact of the record field `field` (ShownValue).
-void printField(Console& console, std::string_view field, std::string_view format, double value);
+void printField(Session& session, std::string_view field, std::string_view format, double value);
 /// As above for an integer field.
-void printField(Console& console, std::string_view field, std::string_view format,
+void printField(Session& session, std::string_view field, std::string_view format,
                 std::int32_t value);
-/// Prints `line`, which names the choice `value` of `field`, and tells the sink that fact.
-void printChoice(Console& console, std::string_view field, std::int32_t value,
+/// Prints `line` and a line break: it names the choice `value` of `field`, which the sink is
+/// told as a fact.
+void printChoice(Session& session, std::string_view field, std::int32_t value,
                  std::string_view line);
 /// Waits for one keystroke for `kind` and returns its code 0..255 without echo; kEndOfKeys
 /// once the keys have ended or the output has failed, and from then on (KeyReader).
-Key readKey(Console& console, ReadKind kind);
+Key readKey(Session& session, ReadKind kind);
 /// Reads a real into `field`; `field` keeps its value on text that is not a number or at end
 /// of input. Prints nothing. False only at end of input.
-bool readReal(Console& console, double& field);
+bool readReal(Session& session, double& field);
 /// Reads an integer into `field`, as readReal does. False only at end of input.
-bool readInt(Console& console, std::int32_t& field);
+bool readInt(Session& session, std::int32_t& field);
 /// Prints `prompt` and reads an integer into `field` until it lies in lowest..highest.
 /// At end of input `field` gets back the value it had before the prompt began.
-void choicePrompt(Console& console, std::string_view prompt, std::int32_t& field,
+void choicePrompt(Session& session, std::string_view prompt, std::int32_t& field,
                   std::int32_t lowest, std::int32_t highest);
 /// Prints "weiter mit bel.Taste.." and reads a key: true (after printing "\n") to go on,
 /// false to abandon the listing on x or at the end of the keys (nothing more printed then).
-bool pageBreak(Console& console);
+bool pageBreak(Session& session);
 
 }  // namespace zorpi

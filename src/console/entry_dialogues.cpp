@@ -1,146 +1,153 @@
 #include "console/entry_dialogues.h"
 
+#include "console/type_names.h"
+
 namespace zorpi {
 
 namespace {
 
-void askReal(Console& console, const char* prompt, double& field) {
-  printText(console, prompt);
-  readReal(console, field);
+void askReal(Session& session, const char* prompt, double& field) {
+  printText(session, prompt);
+  readReal(session, field);
 }
 
-void askInt(Console& console, const char* prompt, std::int32_t& field) {
-  printText(console, prompt);
-  readInt(console, field);
+void askInt(Session& session, const char* prompt, std::int32_t& field) {
+  printText(session, prompt);
+  readInt(session, field);
 }
 
-void enterPassfederGeometry(Console& console, ConnectionRecord& r) {
-  printText(console, "Passfeder:");
-  askReal(console, "\nd  [mm]= ", r.d);
-  askReal(console, "\nlt [mm]= ", r.lt);
-  askReal(console, "\nh  [mm]= ", r.h);
-  askReal(console, "\nt1 [mm]= ", r.t1);
-  askInt(console, "\ni (1~2)= ", r.i);
+void enterPassfederGeometry(Session& session, ConnectionRecord& r) {
+  printText(session, typeNames(Passfeder).heading);
+  askReal(session, "\nd  [mm]= ", r.d);
+  askReal(session, "\nlt [mm]= ", r.lt);
+  askReal(session, "\nh  [mm]= ", r.h);
+  askReal(session, "\nt1 [mm]= ", r.t1);
+  askInt(session, "\ni (1~2)= ", r.i);
 }
 
-void enterKeilwelleGeometry(Console& console, ConnectionRecord& r) {
-  printText(console, "Keilwelle:");
-  askReal(console, "\nd1 [mm]= ", r.d1);
-  askReal(console, "\nd2 [mm]= ", r.d2);
-  askReal(console, "\nlt [mm]= ", r.lt);
-  askInt(console, "\nAnz. i = ", r.i);
-  printText(console, "\nInnenzen=1,Flankenzen=2");
-  choicePrompt(console, "\nZentrierung= ", r.variante, 1, 2);
+void enterKeilwelleGeometry(Session& session, ConnectionRecord& r) {
+  printText(session, typeNames(Keilwelle).heading);
+  askReal(session, "\nd1 [mm]= ", r.d1);
+  askReal(session, "\nd2 [mm]= ", r.d2);
+  askReal(session, "\nlt [mm]= ", r.lt);
+  askInt(session, "\nAnz. i = ", r.i);
+  printText(session, "\nInnenzen=1,Flankenzen=2");
+  choicePrompt(session, "\nZentrierung= ", r.variante, 1, 2);
 }
 
-void enterZahnwelleGeometry(Console& console, ConnectionRecord& r) {
-  printText(console, "Zahnwelle:");
-  askReal(console, "\nd2 [mm]= ", r.d2);
-  askReal(console, "\nd3 [mm]= ", r.d3);
-  askReal(console, "\nlt [mm]= ", r.lt);
-  askInt(console, "\nAnz. z = ", r.z);
-  printText(console, "\nKerbver=1,Evolv.ver=2");
-  choicePrompt(console, "\nVerzahnung= ", r.variante, 1, 2);
+void enterZahnwelleGeometry(Session& session, ConnectionRecord& r) {
+  printText(session, typeNames(Zahnwelle).heading);
+  askReal(session, "\nd2 [mm]= ", r.d2);
+  askReal(session, "\nd3 [mm]= ", r.d3);
+  askReal(session, "\nlt [mm]= ", r.lt);
+  askInt(session, "\nAnz. z = ", r.z);
+  printText(session, "\nKerbver=1,Evolv.ver=2");
+  choicePrompt(session, "\nVerzahnung= ", r.variante, 1, 2);
 }
 
-void enterPolygonGeometry(Console& console, ConnectionRecord& r) {
-  printText(console, "Polygon:1 P3G / 2 P4C");
-  choicePrompt(console, "\nTyp= ", r.polygonTyp, 1, 2);
-  askReal(console, "\nlt [mm]= ", r.lt);
+void enterPolygonGeometry(Session& session, ConnectionRecord& r) {
+  printText(session, typeNames(Polygon).heading);
+  choicePrompt(session, "\nTyp= ", r.polygonTyp, 1, 2);
+  askReal(session, "\nlt [mm]= ", r.lt);
   if (r.polygonTyp == 1) {
-    askReal(console, "\nd1 [mm]= ", r.d1);
-    askReal(console, "\ne1 [mm]= ", r.e1);
+    askReal(session, "\nd1 [mm]= ", r.d1);
+    askReal(session, "\ne1 [mm]= ", r.e1);
   } else if (r.polygonTyp == 2) {
-    askReal(console, "\nd2 [mm]= ", r.d2);
-    askReal(console, "\ne  [mm]= ", r.e);
-    askReal(console, "\ner [mm]= ", r.er);
+    askReal(session, "\nd2 [mm]= ", r.d2);
+    askReal(session, "\ne  [mm]= ", r.e);
+    askReal(session, "\ner [mm]= ", r.er);
   }
 }
 
-void enterKegelGeometry(Console& console, ConnectionRecord& r) {
-  printText(console, "Kegelverbindung:");
-  askReal(console, "\nKegel 1:", r.X);
-  askReal(console, "\nD [mm]= ", r.D);
-  askReal(console, "\nL [mm]= ", r.L);
-  askReal(console, "\nFV [N]= ", r.FV);
-  askReal(console, "\nmy    = ", r.my);
+void enterKegelGeometry(Session& session, ConnectionRecord& r) {
+  printText(session, typeNames(Kegel).heading);
+  askReal(session, "\nKegel 1:", r.X);
+  askReal(session, "\nD [mm]= ", r.D);
+  askReal(session, "\nL [mm]= ", r.L);
+  askReal(session, "\nFV [N]= ", r.FV);
+  askReal(session, "\nmy    = ", r.my);
 }
 
-void enterKlemmGeometry(Console& console, ConnectionRecord& r) {
-  printText(console, "Klemmverb.:");
-  askReal(console, "\nd [mm]= ", r.d);
-  askReal(console, "\nl [mm]= ", r.l);
-  askReal(console, "\nls[mm]= ", r.ls);
-  askReal(console, "\na [mm]= ", r.a);
-  askReal(console, "\nFV [N]= ", r.FV);
-  askInt(console, "\nAnz. i= ", r.i);
-  askInt(console, "\nAnz. m= ", r.m);
-  askReal(console, "\nmy    = ", r.my);
-  printText(console, "\n1 Nabe geteilt\n2 Nabe geschlitzt");
-  choicePrompt(console, "\nAusfuehrung= ", r.variante, 1, 2);
+void enterKlemmGeometry(Session& session, ConnectionRecord& r) {
+  printText(session, typeNames(Klemm).heading);
+  askReal(session, "\nd [mm]= ", r.d);
+  askReal(session, "\nl [mm]= ", r.l);
+  askReal(session, "\nls[mm]= ", r.ls);
+  askReal(session, "\na [mm]= ", r.a);
+  askReal(session, "\nFV [N]= ", r.FV);
+  askInt(session, "\nAnz. i= ", r.i);
+  askInt(session, "\nAnz. m= ", r.m);
+  askReal(session, "\nmy    = ", r.my);
+  printText(session, "\n1 Nabe geteilt\n2 Nabe geschlitzt");
+  choicePrompt(session, "\nAusfuehrung= ", r.variante, 1, 2);
 }
 
 }  // namespace
 
-void enterConnectionType(Console& console, ConnectionRecord& record) {
-  printText(console,
-            "Verbindungstyp:\n1 Passfeder\n2 Keilwelle\n3 Zahnwelle\n4 Polygonverb.\n"
-            "5 Kegelverb. 1:X\n6 Klemmverb.");
-  choicePrompt(console, "\nTyp= ", record.typ, Passfeder, Klemm);
+void enterConnectionType(Session& session, ConnectionRecord& r) {
+  printText(session, "Verbindungstyp:");
+  // The last line has no line break: the prompt's own leading one ends it.
+  for (std::int32_t typ = Passfeder; typ <= Klemm; ++typ) {
+    printText(session, "\n");
+    printText(session, typeNames(typ).choice);
+  }
+  choicePrompt(session, "\nTyp= ", r.typ, Passfeder, Klemm);
 }
 
-void enterTorque(Console& console, ConnectionRecord& record) {
-  if (!isFormFit(record.typ)) {
+void enterTorque(Session& session, ConnectionRecord& r) {
+  if (!isFormFit(r.typ)) {
     return;
   }
-  printText(console, "Drehmoment:\nT [Nm]= ");
-  readReal(console, record.T);
+  printText(session, "Drehmoment:\nT [Nm]= ");
+  readReal(session, r.T);
 }
 
-void enterMaterialValues(Console& console, ConnectionRecord& record) {
-  printText(console, "Grundwert Flankenpres:");
-  askReal(console, "\np0 [N/mm2]= ", record.p0);
-  if (record.typ != Kegel) {
+void enterMaterialValues(Session& session, ConnectionRecord& r) {
+  printText(session, "Grundwert Flankenpres:");
+  askReal(session, "\np0 [N/mm2]= ", r.p0);
+  if (r.typ != Kegel) {
     return;
   }
-  printText(console, "\nfuer Kegelverband:");
-  askReal(console, "\nDA [mm]   = ", record.DA);
-  askReal(console, "\nSp        = ", record.Sp);
-  askReal(console, "\nReA[N/mm2]= ", record.ReA);
-  askReal(console, "\nReI[N/mm2]= ", record.ReI);
+  printText(session, "\nfuer Kegelverband:");
+  askReal(session, "\nDA [mm]   = ", r.DA);
+  askReal(session, "\nSp        = ", r.Sp);
+  askReal(session, "\nReA[N/mm2]= ", r.ReA);
+  askReal(session, "\nReI[N/mm2]= ", r.ReI);
 }
 
-void enterLoadType(Console& console, ConnectionRecord& record) {
-  if (!isFormFit(record.typ)) {
+void enterLoadType(Session& session, ConnectionRecord& r) {
+  if (!isFormFit(r.typ)) {
     return;
   }
-  printText(console,
-            "Beanspruchungsart:\n1 einseitig,ruhend\n2 einseit.,leichte Stoesse\n"
-            "3 einseit.,starke Stoesse\n4 wechsel.,leichte Stoesse\n"
-            "5 wechsel.,starke Stoesse\n");
-  choicePrompt(console, "\nBean.art= ", record.beanArt, EinseitigRuhend, WechselndStark);
+  printText(session, "Beanspruchungsart:\n");
+  for (std::int32_t kind = EinseitigRuhend; kind <= WechselndStark; ++kind) {
+    printValue(session, "%d ", kind);
+    printText(session, loadText(kind));
+    printText(session, "\n");
+  }
+  choicePrompt(session, "\nBean.art= ", r.beanArt, EinseitigRuhend, WechselndStark);
 }
 
-void enterGeometry(Console& console, ConnectionRecord& record) {
-  printText(console, "Geometrieangaben fuer\n");
-  switch (record.typ) {
+void enterGeometry(Session& session, ConnectionRecord& r) {
+  printText(session, "Geometrieangaben fuer\n");
+  switch (r.typ) {
     case Passfeder:
-      enterPassfederGeometry(console, record);
+      enterPassfederGeometry(session, r);
       break;
     case Keilwelle:
-      enterKeilwelleGeometry(console, record);
+      enterKeilwelleGeometry(session, r);
       break;
     case Zahnwelle:
-      enterZahnwelleGeometry(console, record);
+      enterZahnwelleGeometry(session, r);
       break;
     case Polygon:
-      enterPolygonGeometry(console, record);
+      enterPolygonGeometry(session, r);
       break;
     case Kegel:
-      enterKegelGeometry(console, record);
+      enterKegelGeometry(session, r);
       break;
     case Klemm:
-      enterKlemmGeometry(console, record);
+      enterKlemmGeometry(session, r);
       break;
     default:
       break;

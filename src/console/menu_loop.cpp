@@ -9,73 +9,73 @@ namespace zorpi {
 
 namespace {
 
-void printMenu(Console& console, const ConnectionRecord& record) {
-  const bool formFit = isFormFit(record.typ);
-  printText(console, "\nWelle-Nabe Verb.,i Info\nF1 a Verbindungstyp\n");
+void printMenu(Session& session, const ConnectionRecord& r) {
+  const bool formFit = isFormFit(r.typ);
+  printText(session, "\nWelle-Nabe Verb.,i Info\nF1 a Verbindungstyp\n");
   if (formFit) {
-    printText(console, "F2 b Drehmoment\n");
+    printText(session, "F2 b Drehmoment\n");
   }
-  printText(console, "F3 c Werkstoffwerte\n");
+  printText(session, "F3 c Werkstoffwerte\n");
   if (formFit) {
-    printText(console, "F4 d Beanspruchung\n");
+    printText(session, "F4 d Beanspruchung\n");
   }
-  printText(console, "F5 e Geometrie\nF6 w momentan def. Werte\nF7 g Compute\nF8 q Exit\n");
+  printText(session, "F5 e Geometrie\nF6 w momentan def. Werte\nF7 g Compute\nF8 q Exit\n");
 }
 
 }  // namespace
 
-void showInfo(Console& console) {
-  printText(console,
+void showInfo(Session& session) {
+  printText(session,
             "ZORPI berechnet Welle-Nabe Verbindungen,vereinfacht nach DIN 6892 und verwandten "
             "Normen,ZORPI-Entwicklerteam,Dezember 2026\n"
             "weiter mit bel.Taste..");
-  readKey(console, ReadKind::AnyKey);
+  readKey(session, ReadKind::AnyKey);
 }
 
-bool runMenuStep(Console& console, ConnectionRecord& record) {
-  printMenu(console, record);
-  switch (readKey(console, isFormFit(record.typ) ? ReadKind::FormFitMenuKey : ReadKind::MenuKey)) {
+bool runMenuStep(Session& session, ConnectionRecord& r) {
+  printMenu(session, r);
+  switch (readKey(session, isFormFit(r.typ) ? ReadKind::FormFitMenuKey : ReadKind::MenuKey)) {
     case kEndOfKeys:
       return false;
     case 'q':
-      console.noteQuit();
+      session.noteQuit();
       return false;
     case 'i':
-      showInfo(console);
+      showInfo(session);
       break;
     case 'a':
-      enterConnectionType(console, record);
+      enterConnectionType(session, r);
       break;
     case 'b':
-      enterTorque(console, record);
+      enterTorque(session, r);
       break;
     case 'c':
-      enterMaterialValues(console, record);
+      enterMaterialValues(session, r);
       break;
     case 'd':
-      enterLoadType(console, record);
+      enterLoadType(session, r);
       break;
     case 'e':
-      enterGeometry(console, record);
+      enterGeometry(session, r);
       break;
     case 'w':
-      showCurrentValues(console, record);
+      showCurrentValues(session, r);
       break;
     case 'g':
-      showResults(console, record);
+      showResults(session, r);
       break;
     default:
       break;
   }
-  return !console.keysEnded();
+  return !session.keysEnded();
 }
 
-int runMenuLoop(Console& console) {
+int runMenuLoop(Session& session) {
   ConnectionRecord record = createDefaultRecord();
-  while (runMenuStep(console, record)) {
+  while (runMenuStep(session, record)) {
   }
-  console.output().flush();
-  return console.output().failed() ? kOutputErrorStatus : kQuitStatus;
+  session.output().flush();
+  return session.output().failed() ? kOutputErrorStatus : kQuitStatus;
 }
 
 }  // namespace zorpi

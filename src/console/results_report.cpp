@@ -10,34 +10,34 @@ namespace zorpi {
 namespace {
 
 // False when the listing was abandoned at the taper's page break.
-bool printKegelLines(Console& console, const ConnectionRecord& r) {
-  printField(console, "rho", "rho  = %g [Grad]\n", kDegreesPerRadian * r.rho);
-  printField(console, "alpha", "alpha= %g [Grad]\n", 2 * r.alpha * kDegreesPerRadian);
+bool printKegelLines(Session& session, const ConnectionRecord& r) {
+  printField(session, "rho", "rho  = %g [Grad]\n", kDegreesPerRadian * r.rho);
+  printField(session, "alpha", "alpha= %g [Grad]\n", 2 * r.alpha * kDegreesPerRadian);
   const bool locking = isSelfLocking(r);
-  printChoice(console, "isSelfLocking", locking ? 1 : 0,
-              locking ? "Selbsthemmung\n" : "keine Selbsthemmung\n");
-  printField(console, "d", "d    = %g [mm]\n", r.d);
-  printField(console, "DF", "DF   = %g [mm]\n", r.DF);
-  printField(console, "FF", "FF   = %g [N]\n", r.FF);
-  printField(console, "TV", "TV   = %g [Nm]\n", r.TV);
-  if (!pageBreak(console)) {
+  printChoice(session, "isSelfLocking", locking ? 1 : 0,
+              locking ? "Selbsthemmung" : "keine Selbsthemmung");
+  printField(session, "d", "d    = %g [mm]\n", r.d);
+  printField(session, "DF", "DF   = %g [mm]\n", r.DF);
+  printField(session, "FF", "FF   = %g [N]\n", r.FF);
+  printField(session, "TV", "TV   = %g [Nm]\n", r.TV);
+  if (!pageBreak(session)) {
     return false;
   }
-  printField(console, "pAzul", "pAzul= %g [N/mm2]\n", r.pAzul);
-  printField(console, "pIzul", "pIzul= %g [N/mm2]\n", r.pIzul);
+  printField(session, "pAzul", "pAzul= %g [N/mm2]\n", r.pAzul);
+  printField(session, "pIzul", "pIzul= %g [N/mm2]\n", r.pIzul);
   return true;
 }
 
-void printKlemmLines(Console& console, const ConnectionRecord& r) {
-  printField(console, "FF", "FF   = %g [N]\n", r.FF);
-  printField(console, "TV", "TV   = %g [Nm]\n", r.TV);
-  printField(console, "SigB", "SigB = %g [N/mm2]\n", r.SigB);
+void printKlemmLines(Session& session, const ConnectionRecord& r) {
+  printField(session, "FF", "FF   = %g [N]\n", r.FF);
+  printField(session, "TV", "TV   = %g [Nm]\n", r.TV);
+  printField(session, "SigB", "SigB = %g [N/mm2]\n", r.SigB);
 }
 
 }  // namespace
 
-void showResults(Console& console, ConnectionRecord& r) {
-  printText(console, "Ergebnisse\n");
+void showResults(Session& session, ConnectionRecord& r) {
+  printText(session, "Ergebnisse\n");
   setAllowablePressure(r);
   switch (r.typ) {
     case Passfeder:
@@ -54,20 +54,20 @@ void showResults(Console& console, ConnectionRecord& r) {
       break;
     case Kegel:
       calcKegel(r);
-      if (!printKegelLines(console, r)) {
+      if (!printKegelLines(session, r)) {
         return;
       }
       break;
     case Klemm:
       calcKlemm(r);
-      printKlemmLines(console, r);
+      printKlemmLines(session, r);
       break;
     default:
       break;
   }
-  printField(console, "p", "p    = %g [N/mm2]\n", r.p);
-  printField(console, "pzul", "pzul = %g [N/mm2]\n", r.pzul);
-  pageBreak(console);
+  printField(session, "p", "p    = %g [N/mm2]\n", r.p);
+  printField(session, "pzul", "pzul = %g [N/mm2]\n", r.pzul);
+  pageBreak(session);
 }
 
 }  // namespace zorpi

@@ -33,6 +33,9 @@ constexpr bool isFormFit(std::int32_t typ) {
 constexpr double kPi = 3.141593;
 constexpr double kSqrt3 = 1.732051;
 constexpr double kDegreesPerRadian = 57.29578;
+/// A force in N times a diameter in mm, times this, is the torque in Nm: half the diameter is
+/// the lever arm, and 1000 Nmm make 1 Nm.
+constexpr double kNmPerNmmDiameter = 0.0005;
 
 /// All selections, inputs, derived values and results of one design, each field named by
 /// its on-screen symbol. Fields shared by several connection types hold one value for all.

@@ -18,32 +18,32 @@ using testing::StringOutputSink;
 TEST(ChoicePrompt, RepeatsUntilInRangeAndSurvivesBadText) {
   Reader r("7\nabc\n0\n3\n");
   std::int32_t field = 0;
-  choicePrompt(r.console, "\nTyp= ", field, 1, 6);
+  choicePrompt(r.session, "\nTyp= ", field, 1, 6);
   EXPECT_EQ(field, 3);
   EXPECT_EQ(r.sink.text, "\nTyp= \nTyp= \nTyp= \nTyp= ");
 
   // Text that is not a number leaves a field already in range as it was: one prompt only.
   Reader inRange("abc\n2\n");
   field = 5;
-  choicePrompt(inRange.console, "\nTyp= ", field, 1, 6);
+  choicePrompt(inRange.session, "\nTyp= ", field, 1, 6);
   EXPECT_EQ(field, 5);
   EXPECT_EQ(inRange.sink.text, "\nTyp= ");
   std::int32_t next = 0;
-  EXPECT_TRUE(readInt(inRange.console, next));
+  EXPECT_TRUE(readInt(inRange.session, next));
   EXPECT_EQ(next, 2);
 }
 
 TEST(ChoicePrompt, EndOfInputRestoresTheValueBeforeThePrompt) {
   Reader r("9\n8\n");
   std::int32_t field = 5;
-  choicePrompt(r.console, "\nTyp= ", field, 1, 6);
+  choicePrompt(r.session, "\nTyp= ", field, 1, 6);
   EXPECT_EQ(field, 5);
   EXPECT_EQ(r.sink.text, "\nTyp= \nTyp= \nTyp= ");
 }
 
 // A key of several codes can arrive while a number read has left text of its line unread:
 // that text stays for the next number read, and the codes act as if pressed one by one.
-TEST(Console, KeysOfSeveralCodesNeverTakeNumberText) {
+TEST(Session, KeysOfSeveralCodesNeverTakeNumberText) {
   const std::string keys[] = {"\x1bOP", "\x1b[C", "\xc3\xa4", "\x1b[1;5H", "\x1b[15~"};
   for (const StandardInput from : {StandardInput::Keyboard, StandardInput::Redirected}) {
     for (const std::string& key : keys) {
@@ -65,22 +65,22 @@ TEST(Console, KeysOfSeveralCodesNeverTakeNumberText) {
 
 // At the keyboard's terminal, a line typed or pasted ahead without its line end stands after
 // the number prompt that reaches it, and what is typed then continues it.
-TEST(Console, ALineTypedAheadWithoutItsEndBeginsTheLineTyped) {
+TEST(Session, ALineTypedAheadWithoutItsEndBeginsTheLineTyped) {
   ScriptedInput input({"c\n12", "w", " ", " ", "q"}, "5\n1 1 1 1\n", StandardInput::Keyboard);
   StringOutputSink sink;
-  Console console(input, sink);
-  runMenuLoop(console);
+  Session session(input, sink);
+  runMenuLoop(session);
   EXPECT_EQ(input.begunLines, std::vector<std::string>{"12"});
   EXPECT_NE(sink.text.find("p0= 125 [N/mm2]\n"), std::string::npos);
 }
 
 // Each key read tells what it waits for and the number text left unread meanwhile; q tells
 // how much of its burst followed it.
-TEST(Console, KeyReadsStateWhatTheyWaitFor) {
+TEST(Session, KeyReadsStateWhatTheyWaitFor) {
   ScriptedInput input({"a", "b", "w", " ", "cqz"}, "1\n1 ,5\n", StandardInput::Keyboard);
   StringOutputSink sink;
-  Console console(input, sink);
-  runMenuLoop(console);
+  Session session(input, sink);
+  runMenuLoop(session);
   const std::vector<std::string> waits = {"0:", "1:", "1:,5", "2:,5", "1:,5"};
   EXPECT_EQ(input.keyWaits, waits);
   EXPECT_EQ(input.quitUntaken, 1);
@@ -88,11 +88,11 @@ TEST(Console, KeyReadsStateWhatTheyWaitFor) {
 
 // The listing and the results state each value they print as a fact of its field, with the
 // symbol, the value and the unit as printed, and each choice by its number.
-TEST(Console, ScreensStateTheValuesTheyShow) {
+TEST(Session, ScreensStateTheValuesTheyShow) {
   ScriptedInput input("aw  g q", "6\n");
   StringOutputSink sink;
-  Console console(input, sink);
-  runMenuLoop(console);
+  Session session(input, sink);
+  runMenuLoop(session);
   const std::vector<std::string> values = {"typ Klemmverb.=6 ",
                                            "p0 p0=150 N/mm2",
                                            "d d=0 mm",
@@ -111,7 +111,7 @@ TEST(Console, ScreensStateTheValuesTheyShow) {
   EXPECT_EQ(sink.values, values);
   StringOutputSink taper;
   ScriptedInput keys("wxg  q", "");
-  Console again(keys, taper);
+  Session again(keys, taper);
   runMenuLoop(again);
   EXPECT_EQ(taper.values[2], "X Kegel=1:10 ");
   EXPECT_EQ(taper.values[9], "isSelfLocking Selbsthemmung=1 ");
@@ -142,11 +142,11 @@ class WaitRecorder : public InputSource {
   StringOutputSink& screen_;
 };
 
-TEST(Console, EverythingPrintedIsOnScreenBeforeAnyWait) {
+TEST(Session, EverythingPrintedIsOnScreenBeforeAnyWait) {
   StringOutputSink screen;
   WaitRecorder input("aq", "1\n", screen);
-  Console console(input, screen);
-  runMenuLoop(console);
+  Session session(input, screen);
+  runMenuLoop(session);
   using testing::kFullMenu;
   using testing::kShortMenu;
   using testing::kTypeList;

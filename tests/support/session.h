@@ -11,51 +11,51 @@
 
 namespace zorpi::testing {
 
-struct Session {
+struct Outcome {
   std::string screen;
   int status;
 };
 
 // A person at a terminal: `keys` pressed one by one, `lines` typed for the number reads.
 // The screen holds only what the program printed (the terminal's echo of lines is not in it).
-inline Session typeAtTerminal(std::string keys, std::string lines) {
+inline Outcome typeAtTerminal(std::string keys, std::string lines) {
   ScriptedInput input(std::move(keys), std::move(lines));
   StringOutputSink sink;
-  Console console(input, sink);
-  const int status = runMenuLoop(console);
-  console.output().flush();
+  Session session(input, sink);
+  const int status = runMenuLoop(session);
+  session.output().flush();
   return {sink.text, status};
 }
 
 // A keyboard handing over `bursts`, one per read, and standard input from `from`.
-inline Session typeBursts(std::vector<std::string> bursts, std::string standardInput,
+inline Outcome typeBursts(std::vector<std::string> bursts, std::string standardInput,
                           StandardInput from) {
   ScriptedInput input(std::move(bursts), std::move(standardInput), from);
   StringOutputSink sink;
-  Console console(input, sink);
-  const int status = runMenuLoop(console);
-  console.output().flush();
+  Session session(input, sink);
+  const int status = runMenuLoop(session);
+  session.output().flush();
   return {sink.text, status};
 }
 
-// A console for driving the primitives directly: standard input at a terminal (a line per
+// A session for driving the primitives directly: standard input at a terminal (a line per
 // read), or a script without a keyboard when `script` is set.
 struct Reader {
   explicit Reader(std::string lines, bool script = false)
       : input(script ? ScriptedInput(std::move(lines)) : ScriptedInput("", std::move(lines))),
-        console(input, sink) {}
+        session(input, sink) {}
   ScriptedInput input;
   StringOutputSink sink;
-  Console console;
+  Session session;
 };
 
 // No terminal: keys and numbers both from the script on standard input.
-inline Session runScript(std::string script) {
+inline Outcome runScript(std::string script) {
   ScriptedInput input(std::move(script));
   StringOutputSink sink;
-  Console console(input, sink);
-  const int status = runMenuLoop(console);
-  console.output().flush();
+  Session session(input, sink);
+  const int status = runMenuLoop(session);
+  session.output().flush();
   return {sink.text, status};
 }
 

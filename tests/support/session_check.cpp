@@ -50,7 +50,7 @@ std::string checkSession(std::string_view script) {
 std::string checkSession(std::string_view script, ConnectionRecord& record) {
   ScriptedInput input{std::string(script)};
   AsciiCheckingSink sink;
-  Console console(input, sink);
+  Session session(input, sink);
   // Every pass reads one key, and every key is a byte of the script: more passes than
   // bytes means the loop runs without reading.
   for (std::size_t passes = 0;; ++passes) {
@@ -61,11 +61,11 @@ std::string checkSession(std::string_view script, ConnectionRecord& record) {
     if (passes > script.size()) {
       return "menu loop keeps running without reading";
     }
-    if (!runMenuStep(console, record)) {
+    if (!runMenuStep(session, record)) {
       break;
     }
   }
-  console.output().flush();
+  session.output().flush();
   return sink.plainAscii ? "" : "output is not plain ASCII";
 }
 

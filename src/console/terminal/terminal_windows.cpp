@@ -19,6 +19,8 @@ namespace zorpi {
 namespace {
 
 constexpr char kCtrlZ = 0x1a;
+// The most one ReadFile or WriteFile is asked to move: console handles fail on large ones.
+constexpr DWORD kMaxTransfer = 0x10000;
 
 HANDLE gConsole = INVALID_HANDLE_VALUE;
 // Codes of a key already read that did not fit into the caller's buffer.
@@ -127,7 +129,7 @@ std::size_t TerminalInput::readStandardInput(std::string_view begun, char* buffe
   // ReadFile, not the C library, so nothing is translated. On a console it returns a line
   // typed with the console's own editing and echo.
   DWORD got = 0;
-  const DWORD wanted = capacity > 0x10000 ? 0x10000 : static_cast<DWORD>(capacity);
+  const DWORD wanted = capacity > kMaxTransfer ? kMaxTransfer : static_cast<DWORD>(capacity);
   if (ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, wanted, &got, nullptr) == 0) {
     return 0;  // a closed pipe, or an error: the end of input either way
   }
@@ -146,7 +148,7 @@ void FdOutputSink::noteValue(const ShownValue&) {}
 bool FdOutputSink::write(const char* data, std::size_t size) {
   const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd_));
   while (size > 0) {
-    const DWORD wanted = size > 0x10000 ? 0x10000 : static_cast<DWORD>(size);
+    const DWORD wanted = size > kMaxTransfer ? kMaxTransfer : static_cast<DWORD>(size);
     DWORD written = 0;
     if (WriteFile(handle, data, wanted, &written, nullptr) == 0 || written == 0) {
       return false;
