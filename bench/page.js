@@ -24,24 +24,42 @@ async function firstMenu(context, url) {
               ` (${times[0].toFixed(0)} to ${times[9].toFixed(0)} ms)`);
 }
 
-async function longestPause(context, url) {
+// In the tab: pastes `text` at the terminal, as a browser's paste does.
+function pasteInTab(text) {
+  const data = new DataTransfer();
+  data.setData('text/plain', text);
+  document.querySelector('#terminal textarea').dispatchEvent(
+      new ClipboardEvent('paste', {clipboardData: data, bubbles: true, cancelable: true}));
+}
+
+// In the tab: from now on window.longestPause is the longest gap between ticks of a 5 ms
+// timer.
+function watchPauses() {
+  window.longestPause = 0;
+  let last = performance.now();
+  setInterval(() => {
+    const now = performance.now();
+    window.longestPause = Math.max(window.longestPause, now - last);
+    last = now;
+  }, 5);
+}
+
+// A fresh tab of the page, waiting at its first menu, that knows how to paste and to watch.
+async function freshTab(context, url) {
   const tab = await context.newPage();
   await tab.goto(url);
   await tab.waitForFunction(() => window.zorpi.waiting(), null, {polling: 5});
+  await tab.addScriptTag({content: `${pasteInTab}\n${watchPauses}`});
+  return tab;
+}
+
+async function longestPause(context, url) {
+  const tab = await freshTab(context, url);
   const script = 'g\r \r \r'.repeat(1 << 17) + 'q\r';  // the taper, 131,072 times: 1 MB
   const started = Date.now();
   await tab.evaluate((pasted) => {
-    window.longestPause = 0;
-    let last = performance.now();
-    setInterval(() => {
-      const now = performance.now();
-      window.longestPause = Math.max(window.longestPause, now - last);
-      last = now;
-    }, 5);
-    const data = new DataTransfer();
-    data.setData('text/plain', pasted);
-    document.querySelector('#terminal textarea').dispatchEvent(
-        new ClipboardEvent('paste', {clipboardData: data, bubbles: true, cancelable: true}));
+    watchPauses();
+    pasteInTab(pasted);
   }, script);
   await tab.waitForFunction(() => window.zorpi.ended(), null, {polling: 50, timeout: 300000});
   const pause = await tab.evaluate(() => window.longestPause);
@@ -53,26 +71,13 @@ async function longestPause(context, url) {
 // The longest pause while the record of 300,000 calculations is made: the taper's g and two
 // blanks pasted 300,000 times, then "Berechnung drucken" with the print dialog left out.
 async function recordPause(context, url) {
-  const tab = await context.newPage();
-  await tab.goto(url);
-  await tab.waitForFunction(() => window.zorpi.waiting(), null, {polling: 5});
-  await tab.evaluate((pasted) => {
-    const data = new DataTransfer();
-    data.setData('text/plain', pasted);
-    document.querySelector('#terminal textarea').dispatchEvent(
-        new ClipboardEvent('paste', {clipboardData: data, bubbles: true, cancelable: true}));
-  }, 'g\r \r \r'.repeat(300000));
+  const tab = await freshTab(context, url);
+  await tab.evaluate((pasted) => pasteInTab(pasted), 'g\r \r \r'.repeat(300000));
   await tab.waitForFunction(() => window.zorpi.waiting(), null, {polling: 50, timeout: 600000});
   const started = Date.now();
   await tab.evaluate(() => {
     window.print = () => {};
-    window.longestPause = 0;
-    let last = performance.now();
-    setInterval(() => {
-      const now = performance.now();
-      window.longestPause = Math.max(window.longestPause, now - last);
-      last = now;
-    }, 5);
+    watchPauses();
     document.getElementById('berechnung').click();
   });
   await tab.waitForFunction(() => !window.zorpi.preparing(), null, {polling: 50, timeout: 600000});
