@@ -18,9 +18,15 @@ if(NOT EXISTS ${ZORPI_XTERM}/lib/xterm.js OR NOT EXISTS ${ZORPI_FIT}/lib/addon-f
 endif()
 
 set_target_properties(zorpi PROPERTIES OUTPUT_NAME zorpi-program SUFFIX .js)
-# createZorpi is the factory web/program_io.js calls for each run.
+# createZorpi is the factory web/program_io.js calls for each run. Asyncify lets a read wait
+# for the page; left to itself it takes every indirect call for one that may wait, down to
+# the allocator's and printf's, and instruments what calls them: the program was a quarter
+# larger. The C and C++ runtime and the output side (Output and the print primitives, whose
+# sink writes to the page at once) never wait, and are left as they are.
+set(ZORPI_NEVER_WAITS [["std::*","operator new*","__cxxabiv1::*","printf_core","out","pop_arg","fmt_fp","pad","__shgetc","scanexp","dynCall_*","zorpi::Output::*","zorpi::print*"]])
 target_link_options(zorpi PRIVATE
-  -sASYNCIFY -sINVOKE_RUN=0 -sMODULARIZE=1 -sEXPORT_NAME=createZorpi
+  -sASYNCIFY "-sASYNCIFY_REMOVE=${ZORPI_NEVER_WAITS}"
+  -sINVOKE_RUN=0 -sMODULARIZE=1 -sEXPORT_NAME=createZorpi
   -sEXPORTED_RUNTIME_METHODS=ccall -sENVIRONMENT=web -sSINGLE_FILE=1
   -sINITIAL_MEMORY=4194304 -sALLOW_MEMORY_GROWTH=1 -sTOTAL_STACK=262144)
 

@@ -1,27 +1,34 @@
-// The page around the program: the terminal widget, fitted to the window, a run of the
-// program behind it (a ZorpiRun of web/program_io.js, which holds the program's input and
-// output), the help, the key bar for touch screens, the session kept as text to save and
-// print, the printed calculation record, and a fresh run after the end.
+// The page around the program: the terminal widget, fitted to the window and read out by
+// screen readers, a run of the program behind it (a ZorpiRun of web/program_io.js, which
+// holds the program's input and output), the help, the key bar for touch screens that follows
+// what the program waits for, the session kept as text to save and print, the printed
+// calculation record, and after the end a fresh run, or one that goes on with the last values.
 'use strict';
 
 (function () {
+  Terminal.strings.promptLabel = 'ZORPI-Terminal';
+  Terminal.strings.tooMuchOutput =
+      'Zu viel Ausgabe zum Vorlesen: die Zeilen bitte einzeln durchgehen';
   const terminal = new Terminal({
     convertEol: true,  // the program writes "\n" alone, as to a terminal that adds "\r"
     cursorBlink: true,
     scrollback: 10000,
     fontFamily: 'monospace',
     fontSize: 15,
+    screenReaderMode: true,
   });
   const fit = new FitAddon.FitAddon();
   terminal.loadAddon(fit);
   terminal.open(document.getElementById('terminal'));
 
-  const endLine = document.getElementById('ende');
+  const endLine = document.getElementById('ende-text');
+  const goOn = document.getElementById('weiter');
   const note = document.getElementById('hinweis');
   const unreadNote = document.getElementById('ungelesen');
-  let session = new ZorpiTranscript();
+  let session = new ZorpiTranscript();  // what the terminal shows, as text
   let current = null;  // the run on screen
   let running = false;
+  let offer = null;  // {handOuts, session} of the run that "Mit den letzten Werten weiter" resumes
   let typedAnything = false;
   let fixedColumns = null;   // set by the tests that compare with an 80-column terminal
   let firstScreenAt = null;  // ms after navigation start, for the benchmark
@@ -54,12 +61,16 @@
     session.add(bytes);
   }
 
-  // What the program waits for sets the phone's keyboard (numbers at a number read). At a key
-  // read the page shows the number text the program holds unread; the note on a comma taken
-  // as a point lasts while its line is typed.
+  // What the program waits for, by ZorpiRun's read kinds, as the key bar names it.
+  const waitNames = ['menu', 'formfit', 'page', 'number'];
+
+  // What the program waits for sets the phone's keyboard (numbers at a number read) and the
+  // key bar. At a key read the page shows the number text the program holds unread; the note
+  // on a comma taken as a point lasts while its line is typed.
   function onRead(kind, unread, lineGoesOn) {
     const numbers = kind === ZorpiRun.NUMBER_READ;
     terminal.textarea.setAttribute('inputmode', numbers ? 'decimal' : 'text');
+    document.body.dataset.wartet = waitNames[kind];
     unreadNote.textContent = !numbers && unread !== ''
         ? 'Noch nicht gelesen: ' + unread + ' – die nächste Zahlenfrage nimmt es' : '';
     if (!lineGoesOn) {
@@ -71,19 +82,54 @@
     note.textContent = 'Komma als Dezimalpunkt genommen';
   }
 
-  // Ends the run on screen, if any, and starts a fresh one.
-  async function start() {
+  // Says `ending`, and offers to go on with what `run`, shown as `shown`, took up to the byte
+  // that ended it.
+  function offerToGoOn(run, shown, ending) {
+    endLine.textContent = ending;
+    if (run.tookAnything()) {
+      offer = {handOuts: run.takenBeforeTheEnd(), session: shown};
+      goOn.hidden = false;
+    }
+  }
+
+  function withdrawOffer() {
+    offer = null;
+    goOn.hidden = true;
+  }
+
+  // The end of a run in plain words.
+  function endingOf(run, status) {
+    if (status === 130) {
+      return 'ZORPI wurde mit Strg+C abgebrochen. Enter beginnt neu mit dem Beispiel.';
+    }
+    return run.quitUntaken !== null ? 'ZORPI wurde beendet (q). Enter beginnt neu mit dem Beispiel.'
+                                    : 'ZORPI ist zu Ende. Enter beginnt neu mit dem Beispiel.';
+  }
+
+  // Starts a fresh run, after ending the one on screen, if any; with `from` (an offer), one
+  // that goes on where that run stopped, on its screen as it stood.
+  async function start(from = null) {
     if (current !== null) {
       current.stop();
     }
-    const run = current = new ZorpiRun({show, onRead, onComma});
+    const run = current = new ZorpiRun({show, onRead, onComma,
+                                        replay: from === null ? null : from.handOuts});
     running = true;
-    if (session.text() !== '') {
+    if (from !== null && from.session !== session) {
+      session = from.session;
+      terminal.write('\x1bc');
+      terminal.write(session.text().split('\n').slice(-terminal.options.scrollback).join('\n'));
+    } else if (from === null && session.text() !== '') {
       session = new ZorpiTranscript();
       // A full reset (RIS) in the stream, after whatever of the last run is still to draw.
       terminal.write('\x1bc');
     }
-    endLine.textContent = '';
+    if (from !== null) {
+      withdrawOffer();
+    }
+    if (offer === null) {
+      endLine.textContent = '';
+    }
     note.textContent = '';
     unreadNote.textContent = '';
     terminal.focus();
@@ -100,10 +146,11 @@
       return;
     }
     running = false;
-    if (status !== null) {
-      endLine.textContent = 'ZORPI beendet (Status ' + status + ').';
-    }
+    document.body.dataset.wartet = 'ended';
     unreadNote.textContent = '';
+    if (status !== null) {
+      offerToGoOn(run, session, endingOf(run, status));
+    }
     // An Enter typed with the key that ended the run, or after it, starts the next one.
     if (run.enterTypedAtTheEnd()) {
       start();
@@ -119,6 +166,10 @@
       return;
     }
     typedAnything = true;
+    if (offer !== null) {
+      withdrawOffer();
+      endLine.textContent = '';
+    }
     current.type(data, arrival);
   }
   // A paste is told from typing by the paste event, which comes just before xterm.js hands
@@ -132,9 +183,14 @@
   }, true);
   terminal.onData((data) => type(data, pasting ? ZorpiRun.PASTE : ZorpiRun.TYPED));
 
-  // Ctrl-C with text selected copies it, as everywhere in a browser; without, it goes to the
-  // program. Returning false leaves the key to the browser, whose copy xterm.js answers.
+  // Tab and Shift+Tab move the focus to the page's controls and back, as everywhere in a
+  // browser; the program never gets them (tabs pasted still reach it). Ctrl-C with text
+  // selected copies it; without, it goes to the program. Returning false leaves the key to
+  // the browser, whose copy xterm.js answers.
   terminal.attachCustomKeyEventHandler((event) => {
+    if (event.key === 'Tab' && !event.ctrlKey && !event.altKey && !event.metaKey) {
+      return false;
+    }
     const copy = event.type === 'keydown' && event.ctrlKey && !event.altKey &&
                  event.key.toLowerCase() === 'c' && terminal.hasSelection();
     if (copy && navigator.clipboard) {
@@ -144,20 +200,41 @@
   });
 
   // The key bar sends its key as typing it would, without taking the focus.
-  const barKeys = {Enter: '\r', Backspace: '\x7f'};
+  const barKeys = {Enter: '\r', Backspace: '\x7f', Space: ' '};
   for (const button of document.querySelectorAll('#tasten button')) {
     button.addEventListener('pointerdown', (event) => event.preventDefault());
     button.addEventListener('click', () => type(barKeys[button.dataset.key] || button.dataset.key));
   }
 
+  // On a narrow screen the help takes the terminal's place, and the key bar goes with it.
   const helpButton = document.getElementById('hilfe-knopf');
-  helpButton.addEventListener('click', () => {
+  function toggleHelp() {
     const open = document.body.classList.toggle('hilfe-offen');
     helpButton.setAttribute('aria-expanded', String(open));
-    if (!open) {
+    helpButton.textContent = open ? 'Zurück zum Programm' : 'Hilfe';
+    if (open) {
+      document.getElementById('hilfe').focus();
+    } else {
       terminal.focus();
     }
+  }
+  helpButton.addEventListener('click', toggleHelp);
+  document.getElementById('zurueck').addEventListener('click', toggleHelp);
+
+  // On a narrow screen the header is one row: the name, and a button that opens the rest.
+  const menuButton = document.getElementById('menue-knopf');
+  menuButton.addEventListener('click', () => {
+    const open = document.getElementById('kopf').classList.toggle('offen');
+    menuButton.setAttribute('aria-expanded', String(open));
   });
+
+  // Safari on iOS keeps the layout when its keyboard opens and shrinks only what is visible:
+  // the page follows, so that the prompt, the notes and the key bar stay above the keyboard.
+  if (window.visualViewport) {
+    window.visualViewport.addEventListener('resize', () => {
+      document.body.style.setProperty('--sichtbar', window.visualViewport.height + 'px');
+    });
+  }
 
   document.getElementById('speichern').addEventListener('click', () => {
     const file = new Blob([session.text()], {type: 'text/plain;charset=utf-8'});
@@ -228,7 +305,16 @@
     }
     terminal.focus();
   });
-  document.getElementById('neu').addEventListener('click', start);
+  // A fresh run with the example; the run that was on screen can be gone on with.
+  document.getElementById('neu').addEventListener('click', () => {
+    const stopped = running ? current : null;
+    const shown = session;
+    start();
+    if (stopped !== null) {
+      offerToGoOn(stopped, shown, 'Neu gestartet mit dem Beispiel.');
+    }
+  });
+  goOn.addEventListener('click', () => start(offer));
 
   // Once anything was typed, leaving the page asks first.
   window.addEventListener('beforeunload', (event) => {
@@ -263,6 +349,13 @@
     // Types `keys` one after the other in the same moment, each as a key of its own.
     typeTogether: (keys) => keys.forEach((key) => type(key)),
     preparing: () => preparing,
+    // Where the line with the cursor, the one being typed, lies in the window, in CSS pixels.
+    promptBox: () => {
+      const screen = document.querySelector('.xterm-screen').getBoundingClientRect();
+      const rowHeight = screen.height / terminal.rows;
+      const top = screen.top + terminal.buffer.active.cursorY * rowHeight;
+      return {top, bottom: top + rowHeight};
+    },
   };
   // ---- End of the test hooks. ----
 

@@ -86,12 +86,16 @@ class ZorpiRun {
    * `show(bytes, drawn)` puts screen bytes on the terminal and calls `drawn` once drawn;
    * `onRead(kind, unread, lineGoesOn)` hears whenever the program begins to wait, what for,
    * the number text it holds unread, and whether a line being typed goes on; `onComma()`
-   * hears when a comma typed in a number was taken as a decimal point.
+   * hears when a comma typed in a number was taken as a decimal point. With `replay` (a
+   * ZorpiHandOuts of an earlier run), the run is handed those results first, quietly, and
+   * goes on from where they leave it.
    */
-  constructor({show, onRead = () => {}, onComma = () => {}}) {
+  constructor({show, onRead = () => {}, onComma = () => {}, replay = null}) {
     this.show = show;
     this.onRead = onRead;
     this.onComma = onComma;
+    this.replay = replay === null ? null : new ZorpiReplay(replay);
+    this.module = null;
     this.readKind = ZorpiRun.MENU_KEY;  // what the program waits for, or last waited for
     this.handOuts = new ZorpiHandOuts();
     this.quitUntaken = null;  // after a q: how many bytes of the last result followed it
@@ -107,14 +111,15 @@ class ZorpiRun {
 
   /** Runs the program in a fresh instance to its end; resolves with its exit status. */
   async run() {
-    const program = await createZorpi({
+    this.module = {
       zorpiRead: (capacity, kind, unread) => this.read(capacity, kind, unread),
-      zorpiWrite: (bytes) => this.write(bytes),
+      zorpiWrite: this.replay === null ? (bytes) => this.write(bytes) : null,
       zorpiHandOut: (bytes) => this.handOuts.add(bytes),
       zorpiQuit: (untaken) => {
         this.quitUntaken = untaken;
       },
-    });
+    };
+    const program = await createZorpi(this.module);
     try {
       return await program.ccall('main', 'number', [], [], {async: true});
     } catch (ending) {
@@ -143,8 +148,16 @@ class ZorpiRun {
             after.includes(10)) || this.typed.some(typedEnter);
   }
 
-  // The program's read of at most `capacity` bytes for `kind`, holding `unread`.
+  // The program's read of at most `capacity` bytes for `kind`, holding `unread`: a replayed
+  // result while there is one, and from then on what is typed, with the screen shown again.
   read(capacity, kind, unread) {
+    if (this.replay !== null) {
+      if (!this.replay.done()) {
+        return this.replay.answer();
+      }
+      this.replay = null;
+      this.module.zorpiWrite = (bytes) => this.write(bytes);
+    }
     return new Promise((resolve) => {
       this.pendingRead = {resolve, capacity};
       this.readKind = kind;
@@ -177,6 +190,11 @@ class ZorpiRun {
   /** True while the program waits for typing and all it wrote is drawn. */
   waiting() {
     return this.pendingRead !== null && this.typed.length === 0 && this.unwritten === 0;
+  }
+
+  /** True when the run was handed, or was typed, anything at all. */
+  tookAnything() {
+    return this.handOuts.count > 0;
   }
 
   endKeyboard() {

@@ -27,9 +27,11 @@ const keyNames = {
   '\r': 'Enter', '\x7f': 'Backspace', ' ': 'Space', '\x04': 'Control+d', '\x03': 'Control+c',
   '\x15': 'Control+u',
   '\x1bOP': 'F1', '\x1bOS': 'F4', '\x1b[A': 'ArrowUp', '\x1b[D': 'ArrowLeft',
-  '\x1b[C': 'ArrowRight', '\t': 'Tab',
+  '\x1b[C': 'ArrowRight',
 };
 const typed = (text) => [...text];
+// The key bar's names for keys it sends.
+const barNames = {'\r': 'Enter', '\x7f': 'Backspace', ' ': 'Space'};
 const sessions = {
   'taper': typed('g  ') .concat(['\x1bOP', '\x1b[A', 'q']),
   'clamp with Backspace and Ctrl-U':
@@ -40,7 +42,8 @@ const sessions = {
   'Ctrl-C at the menu': typed('w \x03'),
   'a key of several codes after a leftover':
       typed('a1\rb100 150\r').concat(['\x1b[C'], typed('cw q')),
-  'Backspace over a tab': typed('c\t5\x7f\x7f7 1 2 3 4\rq'),
+  // A tab reaches the program pasted: typed, it moves the focus.
+  'Backspace over a tab': ['c', '\t5'].concat(typed('\x7f\x7f7 1 2 3 4\rq')),
   'a line pasted ahead, typed on': ['c\r12'].concat(typed('5\r1 1 1 1\rwxq')),
   'a line pasted ahead, erased': ['c\r12'].concat(typed('\x7f\x7f5\r1 1 1 1\rwxq')),
 };
@@ -49,6 +52,12 @@ const mustShow = {
   'a line pasted ahead, typed on': ['p0 [N/mm2]= 125\n', 'p0= 125 [N/mm2]'],
   'a line pasted ahead, erased': ['p0 [N/mm2]= 5', 'p0= 5 [N/mm2]'],
 };
+
+// What the line under the terminal says when a run has ended with `status`.
+function ended(status) {
+  return (status === 130 ? 'ZORPI wurde mit Strg+C abgebrochen.' : 'ZORPI wurde beendet (q).') +
+         ' Enter beginnt neu mit dem Beispiel.';
+}
 
 function render(bytes) {
   const transcript = new ZorpiTranscript();
@@ -120,7 +129,7 @@ async function atPage(browser, bursts, terminalBytes = Buffer.alloc(0), tap = fa
   await settled(page);
   for (const burst of bursts) {
     if (tap) {
-      await page.tap(`#tasten button[data-key="${keyNames[burst] || burst}"]`);
+      await page.tap(`#tasten button[data-key="${barNames[burst] || burst}"]`);
     } else if (keyNames[burst] || burst.length === 1) {
       await page.keyboard.press(keyNames[burst] || burst);
     } else {
@@ -129,9 +138,12 @@ async function atPage(browser, bursts, terminalBytes = Buffer.alloc(0), tap = fa
     await settled(page);
   }
   await page.waitForFunction(() => window.zorpi.ended(), null, {polling: 10, timeout: 60000});
-  const ending = await page.textContent('#ende');
+  const ending = await page.textContent('#ende-text');
   const screen = await page.evaluate(() => window.zorpi.screen());
   const atTerminalScreen = await drawn(page, terminalBytes);
+  if (!await page.isVisible('#speichern')) {
+    await page.click('#menue-knopf');  // a narrow screen folds the header's buttons away
+  }
   const [download] = await Promise.all([
     page.waitForEvent('download'),
     page.click('#speichern'),
@@ -172,10 +184,10 @@ async function typedAt(page, text) {
 // shown; a record of a long session leaves the page live; an Enter typed with q starts anew.
 async function checkNothingHidden(context, check) {
   const endings = [
-    ['a pasted qq', ['w  '.repeat(500) + 'qq'], 'ZORPI beendet (Status 113).'],
+    ['a pasted qq', ['w  '.repeat(500) + 'qq'], ended(113)],
     ['q typed during a paste, and again', ['w  '.repeat(2000), 'q', 200, 'q'],
-     'ZORPI beendet (Status 113).'],
-    ['a typed Ctrl-C', ['\x03'], 'ZORPI beendet (Status 130).'],
+     ended(113)],
+    ['a typed Ctrl-C', ['\x03'], ended(130)],
     ['a typed Ctrl-D', ['c', '\x04'], ''],
     ['a pasted Ctrl-C', ['c\r78\r5 5 5 5\r\x03', 'x', 'c', '\r'], ''],
   ];
@@ -195,7 +207,7 @@ async function checkNothingHidden(context, check) {
     }
     await page.waitForFunction((end) => end === '' ? window.zorpi.waiting() : window.zorpi.ended(),
                                ending, {polling: 20, timeout: 30000});
-    check(`${name}: ends as it should`, await page.textContent('#ende'), ending);
+    check(`${name}: ends as it should`, await page.textContent('#ende-text'), ending);
     const record = await recordOf(page);
     check(`${name}: the record holds what the run held`,
           /p0 = 7[78] \[N\/mm2\]/.test(record) && record.includes('pzul = '), true);
@@ -249,13 +261,95 @@ async function checkNothingHidden(context, check) {
     window.print = () => {};
   });
   await page.click('#berechnung');
-  check('a long session\'s record: the page says it is working', await page.textContent('#ende'),
+  check('a long session\'s record: the page says it is working', await page.textContent('#ende-text'),
         'Berechnung wird vorbereitet …');
   await page.waitForFunction(() => !window.zorpi.preparing(), null, {polling: 20, timeout: 60000});
   const pause = await page.evaluate(() => window.longestPause);
   check(`a long session's record: the page never still for 1 s (${pause.toFixed(0)} ms)`,
         pause < 1000, true);
   await page.close();
+}
+
+// axe-core's serious and critical findings on `page` as it stands, "" when there are none.
+async function accessibilityFaults(page) {
+  await page.addScriptTag({path: path.join(__dirname, '../../web/node_modules/axe-core/axe.min.js')});
+  const found = await page.evaluate(() => axe.run(document, {resultTypes: ['violations']}));
+  return found.violations.filter((v) => v.impact === 'serious' || v.impact === 'critical')
+      .map((v) => `${v.id}: ${v.nodes.map((node) => node.target.join(' ')).join(', ')}`)
+      .join('; ');
+}
+
+async function helpLaidOut(page) {
+  await page.waitForFunction(() => window.zorpi.waiting() && document.querySelector('#hilfe table'),
+                             null, {polling: 10});
+}
+
+// The page for everyone: by keyboard alone, with a screen reader, on a phone with its
+// keyboard open, and forgiving of a slip.
+async function checkForEveryone(browser, context, check) {
+  const page = await context.newPage();
+  await page.setViewportSize({width: 1280, height: 720});
+  await page.goto(pageUrl);
+  await helpLaidOut(page);
+  const focused = () => page.evaluate(() => document.activeElement.id ||
+                                            document.activeElement.className);
+  const order = [];
+  for (const key of ['Tab', 'Tab', 'Shift+Tab', 'Shift+Tab']) {
+    await page.keyboard.press(key);
+    order.push(await focused());
+  }
+  check('keyboard: Tab to the record\'s button and back into the terminal', order.join(' '),
+        'titel berechnung titel xterm-helper-textarea');
+  check('keyboard: the program never gets Tab',
+        (await page.evaluate(() => window.zorpi.text())).split('F8 q Exit').length, 2);
+  // The rows reach the accessibility tree a moment after they are drawn.
+  await page.waitForFunction(() => /F8 q Exit/.test(document.querySelector(
+      '#terminal .xterm-accessibility').textContent), null, {polling: 50, timeout: 5000})
+      .catch(() => {});
+  check('screen reader: the terminal\'s lines can be read',
+        /F8 q Exit/.test(await page.locator('#terminal').ariaSnapshot()), true);
+  check('screen reader: nothing serious on a wide window', await accessibilityFaults(page), '');
+  await typedAt(page, 'c123\r1 1 1 1\rq');
+  await page.click('#weiter');
+  await settled(page);
+  await typedAt(page, 'w');
+  check('a slip undone: the run goes on with the last values',
+        (await page.evaluate(() => window.zorpi.screen())).includes('p0= 123 [N/mm2]'), true);
+  await page.close();
+
+  const phone = await browser.newContext({viewport: {width: 390, height: 844}, hasTouch: true,
+                                          isMobile: true, offline: true});
+  const tapped = await phone.newPage();
+  await tapped.goto(pageUrl);
+  await helpLaidOut(tapped);
+  check('phone: nothing serious with the help closed', await accessibilityFaults(tapped), '');
+  const bar = () => tapped.evaluate(() => [...document.querySelectorAll('#tasten button')]
+      .filter((button) => button.offsetParent).map((button) => button.textContent).join(' '));
+  check('phone: the key bar at the taper\'s menu', await bar(), 'a c e w g i x ⌫ ⏎ q');
+  await tapped.tap('#tasten button[data-key="c"]');
+  await settled(tapped);
+  await tapped.setViewportSize({width: 390, height: 508});
+  await tapped.waitForFunction(() => window.zorpi.size().rows < 25, null, {polling: 20});
+  const fits = await tapped.evaluate(() => {
+    const inside = (box) => box.top >= 0 && box.bottom <= window.innerHeight;
+    return inside(window.zorpi.promptBox()) && window.zorpi.size().rows >= 8 &&
+           [...document.querySelectorAll('#tasten button')].filter((button) => button.offsetParent)
+               .every((button) => inside(button.getBoundingClientRect()));
+  });
+  check('phone with its keyboard open: the prompt and the key bar in view, 8 rows or more',
+        fits, true);
+  check('phone: the key bar at a number', await bar(), '. - e ⌫ ⏎');
+  await tapped.tap('#tasten button[data-key="."]');
+  await settled(tapped);
+  check('phone: the point tapped reaches the program',
+        (await tapped.evaluate(() => window.zorpi.screen())).includes('p0 [N/mm2]= .'), true);
+  await tapped.tap('#menue-knopf');
+  await tapped.tap('#hilfe-knopf');
+  check('phone: while the help covers the terminal, no key bar', await bar(), '');
+  check('phone: the help\'s button leads back', await tapped.textContent('#hilfe-knopf'),
+        'Zurück zum Programm');
+  check('phone: nothing serious with the help open', await accessibilityFaults(tapped), '');
+  await phone.close();
 }
 
 // Pastes as a hostile user makes them: C1 control codes at a number prompt are shown, not
@@ -271,7 +365,7 @@ async function checkHostilePastes(context, check) {
   shown = await atPage(context, [`a\r1\rb\r${longNumber}\rw\r \rq\r`]);
   check('a long number line pasted', shown.text.includes('\nT = 1e-91 [Nm]\n'), true);
   shown = await atPage(context, ['z'.repeat(200000) + 'q']);
-  check('a paste of 200,000 keys ends', shown.ending, 'ZORPI beendet (Status 113).');
+  check('a paste of 200,000 keys ends', shown.ending, ended(113));
   const page = await context.newPage();
   await page.goto(pageUrl);
   await settled(page);
@@ -279,8 +373,8 @@ async function checkHostilePastes(context, check) {
   await page.waitForFunction(() => window.zorpi.text().length > 100000, null, {polling: 10});
   await page.keyboard.press('Control+c');
   await page.waitForFunction(() => window.zorpi.ended(), null, {polling: 10, timeout: 2000});
-  check('Ctrl-C in the middle of a 2 MB paste', await page.textContent('#ende'),
-        'ZORPI beendet (Status 130).');
+  check('Ctrl-C in the middle of a 2 MB paste', await page.textContent('#ende-text'),
+        ended(130));
   await page.close();
 }
 
@@ -363,14 +457,14 @@ async function checkEngineersPage(browser, context, check) {
 
   const phone = await browser.newContext({viewport: {width: 390, height: 844}, hasTouch: true,
                                           isMobile: true, offline: true, acceptDownloads: true});
-  const taper = ['g', '\r', '\r', 'q'];
+  const taper = ['g', ' ', ' ', 'q'];
   const tapped = await atPage(phone, taper, undefined, true);
   check('phone: the taper by the key bar', tapped.text, (await atTerminal(taper)).text);
   const bar = await phone.newPage();
   await bar.goto(pageUrl);
   check('phone: nothing scrolls sideways, the key bar fits a finger', await bar.evaluate(() =>
       document.documentElement.scrollWidth <= window.innerWidth &&
-      [...document.querySelectorAll('#tasten button')].every((button) => {
+      [...document.querySelectorAll('#tasten button')].filter((b) => b.offsetParent).every((button) => {
         const box = button.getBoundingClientRect();
         return box.width >= 44 && box.height >= 44 && button.dataset.key &&
                button.getAttribute('aria-label');
@@ -419,7 +513,7 @@ async function main() {
     const shown = await atPage(context, bursts, expected.bytes);
     check(name, shown.text, expected.text);
     check(name + ': as drawn', shown.screen, shown.atTerminalScreen);
-    check(name + ': status', shown.ending, `ZORPI beendet (Status ${expected.status}).`);
+    check(name + ': status', shown.ending, ended(expected.status));
     for (const text of mustShow[name] || []) {
       check(`${name}: shows ${JSON.stringify(text)}`, shown.text.includes(text), true);
     }
@@ -433,10 +527,11 @@ async function main() {
     const kept = fs.readFileSync(path.join(transcriptDir, file.replace(/\.in$/, '.out')), 'utf8');
     const shown = await atPage(context, [script]);
     check('kept transcript ' + file, shown.text, render(Buffer.from(kept)));
-    check('kept transcript ' + file + ': status', shown.ending, 'ZORPI beendet (Status 113).');
+    check('kept transcript ' + file + ': status', shown.ending, ended(113));
   }
   if (replay !== '-') {
     await checkNothingHidden(context, check);
+    await checkForEveryone(browser, context, check);
     await checkHostilePastes(context, check);
     await checkEngineersPage(browser, context, check);
     await checkServed(browser, check);

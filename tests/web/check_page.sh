@@ -15,7 +15,7 @@ tools="node chromium pdfinfo pdftotext"
 for tool in $tools; do
   command -v "$tool" > /dev/null 2>&1 || { echo "SKIP: $tool is missing"; exit 77; }
 done
-if [ ! -d "$source/web/node_modules/playwright-core" ]; then
+if [ ! -d "$source/web/node_modules/playwright-core" ] || [ ! -d "$source/web/node_modules/axe-core" ]; then
   (cd "$source/web" && npm ci --no-audit --no-fund)
 fi
 if [ -z "$page" ]; then
