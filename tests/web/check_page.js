@@ -332,11 +332,13 @@ async function checkForEveryone(browser, context, check) {
   await tapped.waitForFunction(() => window.zorpi.size().rows < 25, null, {polling: 20});
   const fits = await tapped.evaluate(() => {
     const inside = (box) => box.top >= 0 && box.bottom <= window.innerHeight;
-    return inside(window.zorpi.promptBox()) && window.zorpi.size().rows >= 8 &&
+    const header = document.getElementById('kopf').getBoundingClientRect().height;
+    return inside(window.zorpi.promptBox()) && window.zorpi.size().rows >= 8 && header < 60 &&
            [...document.querySelectorAll('#tasten button')].filter((button) => button.offsetParent)
                .every((button) => inside(button.getBoundingClientRect()));
   });
-  check('phone with its keyboard open: the prompt and the key bar in view, 8 rows or more',
+  check('phone with its keyboard open: the prompt and the key bar in view, 8 rows or more, ' +
+        'a header of one row',
         fits, true);
   check('phone: the key bar at a number', await bar(), '. - e ⌫ ⏎');
   await tapped.tap('#tasten button[data-key="."]');
