@@ -32,5 +32,7 @@ zorpi_help_text(page ${SOURCE}/doc/help.md introduction typing)
 zorpi_help_text(page ${SOURCE}/doc/help.md tables keys common loading passfeder keilwelle
                 zahnwelle polygon kegel klemm results notes)
 string(REPLACE "<!--@HELP_HTML@-->" "${introduction}${tables}" page "${page}")
+file(READ ${SOURCE}/web/record.html record)
+string(REPLACE "<!--@RECORD_HTML@-->" "${record}" page "${page}")
 string(REPLACE "@VERSION@" "${VERSION}" page "${page}")
 file(WRITE ${OUTPUT} "${page}")

@@ -66,12 +66,15 @@ function(zorpi_help_page_escape text out)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
+# A table is marked with its section, so that the printed record finds a field's meaning in
+# the section of its type.
 function(zorpi_help_page_section out id kind german english rows)
   zorpi_help_page_escape("${german}" german)
   if(kind STREQUAL "texts")
     set(${out} "<h3>${german}</h3>\n${rows}" PARENT_SCOPE)
   else()
-    set(${out} "<h3>${german}</h3>\n<table>\n${rows}</table>\n" PARENT_SCOPE)
+    set(${out} "<h3>${german}</h3>\n<table data-section=\"${id}\">\n${rows}</table>\n"
+        PARENT_SCOPE)
   endif()
 endfunction()
 
@@ -97,10 +100,11 @@ function(zorpi_help_page_texts out topic german english)
   set(${out} "<p><b>${topic}.</b> ${german}</p>\n" PARENT_SCOPE)
 endfunction()
 
+# The record takes a kind of loading's words and factors from here.
 function(zorpi_help_page_loading out number german english forms polygon)
-  zorpi_help_page_table_row(row "" "${number}"
-    "${german}: pzul = ${forms} p0, beim Polygon ${polygon} p0" "")
-  set(${out} "${row}" PARENT_SCOPE)
+  zorpi_help_page_escape("${german}" german)
+  set(${out} "<tr data-number=\"${number}\" data-factors=\"${forms} ${polygon}\"><th><code>${number}</code></th><td><span>${german}</span>: pzul = ${forms} p0, beim Polygon ${polygon} p0</td><td></td></tr>\n"
+      PARENT_SCOPE)
 endfunction()
 
 # The symbol as the prompt writes it; a result, which no prompt asks, as it is shown.

@@ -35,6 +35,7 @@ set(ZORPI_PAGE_PARTS
   ${CMAKE_SOURCE_DIR}/web/zorpi.html
   ${CMAKE_SOURCE_DIR}/web/program_io.js
   ${CMAKE_SOURCE_DIR}/web/record.js
+  ${CMAKE_SOURCE_DIR}/web/record.html
   ${CMAKE_SOURCE_DIR}/web/page.js
   ${CMAKE_SOURCE_DIR}/web/transcript.js
   ${CMAKE_SOURCE_DIR}/doc/help.md

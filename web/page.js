@@ -246,10 +246,16 @@
     terminal.focus();
   });
 
+  // What is typed in one of the fields beside the title, and the time now, as printed.
+  const field = (id) => document.getElementById(id).value.trim();
+  const now = () => new Date().toLocaleString('de-DE');
+
   // Whatever starts a print but the record's button, the browser's own menu included,
   // prints the session.
   window.addEventListener('beforeprint', () => {
     document.getElementById('protokoll').textContent = session.text();
+    document.getElementById('sitzung-titel').textContent = field('titel');
+    document.getElementById('sitzung-zeit').textContent = 'Gedruckt am ' + now();
   });
   window.addEventListener('afterprint', () => document.body.classList.remove('druck-berechnung'));
   document.getElementById('drucken').addEventListener('click', () => {
@@ -257,17 +263,9 @@
     terminal.focus();
   });
 
-  // A value the listing or the results show, as a line of the record.
-  function recordLine(shown) {
-    if (ZorpiRecordChoices.includes(shown.field)) {
-      return shown.symbol;
-    }
-    return shown.symbol + ' = ' + shown.value + (shown.unit ? ' [' + shown.unit + ']' : '');
-  }
-
-  // Fills the record's page: title, date and time, the values and the results of the input
-  // as it stands, made by a hidden run that no key of this one reaches; false when there is
-  // nothing to print.
+  // Lays out the record's page: the title and names typed beside it, the date and time, the
+  // values and the results of the input as it stands, made by a hidden run that no key of
+  // this one reaches; false when there is nothing to print.
   async function prepareRecord() {
     const taken = running ? current.handOuts.copy() : current.takenBeforeTheEnd();
     let record;
@@ -279,13 +277,8 @@
     if (record.values.length === 0 && record.results.length === 0) {
       return false;
     }
-    const title = document.getElementById('titel').value.trim();
-    document.getElementById('druck-titel').textContent = title ? 'Berechnung: ' + title : '';
-    document.getElementById('druck-zeit').textContent =
-        'Gedruckt am ' + new Date().toLocaleString('de-DE');
-    document.getElementById('druck-werte').textContent = record.values.map(recordLine).join('\n');
-    document.getElementById('druck-ergebnisse').textContent =
-        record.results.map(recordLine).join('\n');
+    zorpiLayRecord(record, {title: field('titel'), preparer: field('bearbeiter'),
+                            checker: field('geprueft'), date: now()});
     document.body.classList.add('druck-berechnung');
     return true;
   }

@@ -2,19 +2,22 @@
 // reads gave it, so that it stands where the run stood; then it leaves any open dialogue (its
 // number reads learn that the typed input has ended, a page break or the info screen is left
 // with x), lists the values (w) and the results (g), each page break answered with a blank,
-// and states each value it shows as a fact. No screen text is read.
+// and shows its banner (i), stating each value and the banner as facts. No screen text is
+// read. The record's page (web/record.html) is then laid out from those facts and the
+// meanings the help gives each field.
 'use strict';
 
 // The fields whose lines name a choice by its number rather than show a value.
 const ZorpiRecordChoices = ['typ', 'polygonTyp', 'beanArt', 'variante', 'isSelfLocking'];
 
 /**
- * Resolves with {values, results}: the facts {field, symbol, value, unit} that the listing
- * and the results state, in their order, for a run that was handed `handOuts`.
+ * Resolves with {values, results, banner}: the facts {field, symbol, value, unit} that the
+ * listing and the results state, in their order, and the banner, for a run that was handed
+ * `handOuts`.
  */
 async function zorpiCalculationRecord(handOuts) {
   const replay = new ZorpiReplay(handOuts);
-  const kept = {w: [], g: []};
+  const kept = {w: [], g: [], i: []};
   let phase = 'replay';
   const typed = (text) => ({bytes: ZorpiRun.encoder.encode(text), arrival: ZorpiRun.TYPED});
   const answer = (kind) => {
@@ -30,7 +33,7 @@ async function zorpiCalculationRecord(handOuts) {
     if (kind === ZorpiRun.ANY_KEY) {
       return typed(phase === 'leave' ? 'x' : ' ');
     }
-    phase = {leave: 'w', w: 'g', g: 'done'}[phase];
+    phase = {leave: 'w', w: 'g', g: 'i', i: 'done'}[phase];
     return typed(phase === 'done' ? '' : phase);  // nothing typed: the keyboard has closed
   };
   const program = await createZorpi({
@@ -42,5 +45,99 @@ async function zorpiCalculationRecord(handOuts) {
     },
   });
   await program.ccall('main', 'number', [], [], {async: true}).catch(() => {});
-  return {values: kept.w, results: kept.g};
+  const banner = kept.i.find((shown) => shown.field === 'banner');
+  return {values: kept.w, results: kept.g, banner: banner === undefined ? '' : banner.symbol};
+}
+
+// The help's sections by connection type 1 to 6.
+const ZorpiTypeSections = ['passfeder', 'keilwelle', 'zahnwelle', 'polygon', 'kegel', 'klemm'];
+
+// A table of the help, by its section: in the page once laid out, else still in its template.
+function zorpiHelpTable(section) {
+  const selector = `table[data-section="${section}"]`;
+  const template = document.getElementById('hilfe-inhalt');
+  return document.querySelector('#hilfe ' + selector) ||
+         (template === null ? null : template.content.querySelector(selector));
+}
+
+// The German meaning of `field`, from the first of the help's `sections` that has it.
+function zorpiMeaning(field, sections) {
+  for (const section of sections) {
+    const table = zorpiHelpTable(section);
+    const row = table === null ? null : table.querySelector(`tr[data-field="${field}"]`);
+    if (row !== null) {
+      return row.cells[1].textContent;
+    }
+  }
+  return '';
+}
+
+// The connection type in words with what sets it apart: "Kegelverbindung 1:10",
+// "Polygon P4C", "Klemmverbindung, Nabe geteilt".
+function zorpiTypeInWords(typ, fact) {
+  const profile = fact('polygonTyp');
+  if (profile !== undefined || typ === 0) {
+    return profile === undefined ? '' : profile.symbol;
+  }
+  let words = zorpiHelpTable(ZorpiTypeSections[typ - 1]).previousElementSibling.textContent
+      .replace(/^\d+ /, '');
+  const ratio = fact('X');
+  const variant = fact('variante');
+  words = ratio === undefined ? words : words.replace('1:X', ratio.value);
+  return variant === undefined ? words : words + ', ' + variant.symbol;
+}
+
+// The kind of loading with its number, words and factor for type `typ`.
+function zorpiLoadingLine(typ, fact) {
+  if (typ === 5 || typ === 6) {
+    return 'Beanspruchungsart: bei Kegel- und Klemmverbindung ist pzul = p0';
+  }
+  const kind = fact('beanArt');
+  if (kind === undefined) {
+    return 'Beanspruchungsart: keine gewählt – pzul bleibt, wie es war';
+  }
+  const row = zorpiHelpTable('loading').querySelector(`tr[data-number="${kind.value}"]`);
+  const factor = row.dataset.factors.split(' ')[typ === 4 ? 1 : 0];
+  return `Beanspruchungsart: ${kind.value} – ${row.querySelector('span').textContent} – ` +
+         `pzul = ${factor} p0`;
+}
+
+// A row of the record: the symbol, its meaning, the value and the unit as shown; a line that
+// names a choice is its value.
+function zorpiRecordRow(shown, sections) {
+  const row = document.createElement('tr');
+  const choice = ZorpiRecordChoices.includes(shown.field);
+  const cells = [choice ? '' : shown.symbol, zorpiMeaning(shown.field, sections),
+                 choice ? shown.symbol : shown.value, shown.unit];
+  cells.forEach((text, column) => {
+    const cell = row.insertCell();
+    cell.textContent = text;
+    cell.className = column === 2 ? 'wert' : '';
+  });
+  return row;
+}
+
+/**
+ * Fills the record's page (web/record.html) from `record` (zorpiCalculationRecord's) and
+ * `about`: {title, preparer, checker, date}; a name left empty leaves its line to be filled
+ * by hand.
+ */
+function zorpiLayRecord(record, about) {
+  const page = document.getElementById('druck-berechnung');
+  const place = (name) => page.querySelector(`[data-feld="${name}"]`);
+  const fact = (field) => record.values.find((shown) => shown.field === field);
+  const typ = fact('polygonTyp') !== undefined ? 4 : Number((fact('typ') || {value: 0}).value);
+  const sections = typ === 0 ? ['common'] : [ZorpiTypeSections[typ - 1], 'common'];
+  place('titel').textContent = about.title;
+  place('typ').textContent = zorpiTypeInWords(typ, fact);
+  place('datum').textContent = about.date;
+  place('eingaben').replaceChildren(...record.values
+      .filter((shown) => !ZorpiRecordChoices.includes(shown.field))
+      .map((shown) => zorpiRecordRow(shown, sections)));
+  place('beanspruchung').textContent = zorpiLoadingLine(typ, fact);
+  place('ergebnisse').replaceChildren(...record.results.map(
+      (shown) => zorpiRecordRow(shown, ['results'])));
+  place('verfahren').textContent = record.banner;
+  place('bearbeiter').textContent = about.preparer;
+  place('geprueft').textContent = about.checker;
 }

@@ -83,6 +83,12 @@ void printField(Session& session, std::string_view field, std::string_view forma
   printFormatted(session, field, format, value);
 }
 
+void printLine(Session& session, std::string_view field, std::string_view line) {
+  printText(session, line);
+  printText(session, "\n");
+  session.output().noteValue({field, line, {}, {}});
+}
+
 void printChoice(Session& session, std::string_view field, std::int32_t value,
                  std::string_view line) {
   printText(session, line);

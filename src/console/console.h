@@ -47,6 +47,8 @@ void printField(Session& session, std::string_view field, std::string_view forma
 /// As above for an integer field.
 void printField(Session& session, std::string_view field, std::string_view format,
                 std::int32_t value);
+/// Prints `line` and a line break, and tells the sink the line as the fact `field`.
+void printLine(Session& session, std::string_view field, std::string_view line);
 /// Prints `line` and a line break: it names the choice `value` of `field`, which the sink is
 /// told as a fact.
 void printChoice(Session& session, std::string_view field, std::int32_t value,

@@ -25,10 +25,10 @@ void printMenu(Session& session, const ConnectionRecord& r) {
 }  // namespace
 
 void showInfo(Session& session) {
-  printText(session,
+  printLine(session, "banner",
             "ZORPI berechnet Welle-Nabe Verbindungen,vereinfacht nach DIN 6892 und verwandten "
-            "Normen,ZORPI-Entwicklerteam,Dezember 2026\n"
-            "weiter mit bel.Taste..");
+            "Normen,ZORPI-Entwicklerteam,Dezember 2026");
+  printText(session, "weiter mit bel.Taste..");
   readKey(session, ReadKind::AnyKey);
 }
 
