@@ -49,6 +49,8 @@ install(TARGETS zorpi_calc EXPORT zorpiTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
 install(DIRECTORY src/model src/calc DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/zorpi
   COMPONENT development FILES_MATCHING PATTERN "*.h")
+install(FILES src/zorpi.h ${ZORPI_GENERATED}/version.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/zorpi COMPONENT development)
 
 set(ZORPI_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/zorpi)
 install(EXPORT zorpiTargets NAMESPACE zorpi:: DESTINATION ${ZORPI_CMAKE_DIR}
@@ -61,8 +63,16 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/zorpiConfig.cmake
   ${CMAKE_CURRENT_BINARY_DIR}/zorpiConfigVersion.cmake
   DESTINATION ${ZORPI_CMAKE_DIR} COMPONENT development)
 
-# The same library for pkg-config, found from wherever the prefix is.
-file(RELATIVE_PATH ZORPI_PC_UP /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+# The same library for pkg-config: installed under /usr, as Debian's package is, with the
+# system's own paths, which pkg-config leaves out of its output; anywhere else found from
+# wherever the folder lies.
+if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+  set(ZORPI_PC_PREFIX /usr)
+else()
+  file(RELATIVE_PATH up /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+  string(REGEX REPLACE "/$" "" up "${up}")
+  set(ZORPI_PC_PREFIX "\${pcfiledir}/${up}")
+endif()
 configure_file(cmake/zorpi-calc.pc.in ${CMAKE_CURRENT_BINARY_DIR}/zorpi-calc.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/zorpi-calc.pc
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/connection_record.h"
+#include "../model/connection_record.h"
 
 namespace zorpi {
 

@@ -1,9 +1,7 @@
 #include "console/results_report.h"
 
-#include "calc/allowable_pressure.h"
-#include "calc/form_fit.h"
+#include "calc/calculate.h"
 #include "calc/kegel.h"
-#include "calc/klemm.h"
 
 namespace zorpi {
 
@@ -38,32 +36,12 @@ void printKlemmLines(Session& session, const ConnectionRecord& r) {
 
 void showResults(Session& session, ConnectionRecord& r) {
   printText(session, "Ergebnisse\n");
-  setAllowablePressure(r);
-  switch (r.typ) {
-    case Passfeder:
-      calcPassfeder(r);
-      break;
-    case Keilwelle:
-      calcKeilwelle(r);
-      break;
-    case Zahnwelle:
-      calcZahnwelle(r);
-      break;
-    case Polygon:
-      calcPolygon(r);
-      break;
-    case Kegel:
-      calcKegel(r);
-      if (!printKegelLines(session, r)) {
-        return;
-      }
-      break;
-    case Klemm:
-      calcKlemm(r);
-      printKlemmLines(session, r);
-      break;
-    default:
-      break;
+  calculate(r);
+  if (r.typ == Kegel && !printKegelLines(session, r)) {
+    return;
+  }
+  if (r.typ == Klemm) {
+    printKlemmLines(session, r);
   }
   printField(session, "p", "p    = %g [N/mm2]\n", r.p);
   printField(session, "pzul", "pzul = %g [N/mm2]\n", r.pzul);

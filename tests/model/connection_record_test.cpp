@@ -66,6 +66,17 @@ TEST(ConnectionRecord, DefaultsAreTheTaperExampleAndEverythingElseZero) {
   for (const IntField& field : kIntFields) {
     EXPECT_EQ(record->*field.member, field.expected) << field.name;
   }
+  // A record made without an initialiser, in the same garbage, holds zeros.
+  for (unsigned char& byte : storage) {
+    byte = 0xA5;
+  }
+  record = new (storage) ConnectionRecord;
+  for (const RealField& field : kRealFields) {
+    EXPECT_EQ(record->*field.member, 0) << "made plain: " << field.name;
+  }
+  for (const IntField& field : kIntFields) {
+    EXPECT_EQ(record->*field.member, 0) << "made plain: " << field.name;
+  }
   EXPECT_EQ(sizeof kRealFields / sizeof kRealFields[0] * sizeof(double) +
                 sizeof kIntFields / sizeof kIntFields[0] * sizeof(std::int32_t),
             sizeof(ConnectionRecord) - 4)  // 4 bytes of padding after the seven integers
