@@ -1,9 +1,9 @@
 #!/bin/sh
 # Installs the build tree, packs the Debian packages, and uses them as a newcomer would: the
-# installed and the unpacked program run the taper example with no terminal, the example of
-# the library's text builds against the installed library with CMake and with plain g++ and
-# pkg-config and prints what the text says, and the README's uninstall line leaves nothing
-# behind.
+# installed and the unpacked program run the taper example with no terminal, the examples of
+# the library's text and a program that checks what the library promises build against the
+# installed library with CMake and with plain g++ and pkg-config and print what they should,
+# and the README's uninstall line leaves nothing behind.
 # Usage: check_package.sh BUILD_DIR SOURCE_DIR
 set -eu
 build=$1
@@ -21,7 +21,8 @@ taper() {
 cmake --install "$build" --prefix "$work/prefix" > /dev/null
 for file in bin/zorpi share/man/man1/zorpi.1 share/doc/zorpi/README.md \
             share/doc/zorpi/copyright share/doc/zorpi/changelog \
-            share/doc/libzorpi-calc-dev/library.md include/zorpi/model/connection_record.h \
+            share/doc/libzorpi-calc-dev/library.md include/zorpi/zorpi.h include/zorpi/version.h \
+            include/zorpi/model/connection_record.h include/zorpi/calc/check.h \
             include/zorpi/calc/kegel.h include/zorpi/calc/klemm.h \
             include/zorpi/calc/form_fit.h include/zorpi/calc/allowable_pressure.h \
             lib/libzorpi_calc.a lib/cmake/zorpi/zorpiConfig.cmake lib/pkgconfig/zorpi-calc.pc; do
@@ -53,21 +54,26 @@ grep -qx 'License: Expat' "$work/root/usr/share/doc/zorpi/copyright" || fail "pa
 taper "$work/root/usr/bin/zorpi"
 
 mkdir "$work/example"
-cp "$source/tests/package/consumer/CMakeLists.txt" "$work/example/"
+cp "$source/tests/package/consumer/CMakeLists.txt" "$source/tests/package/consumer/library_facts.cpp" \
+  "$work/example/"
 sh "$source/tests/support/library_example.sh" "$work/prefix/share/doc/libzorpi-calc-dev/library.md" \
   "$work/example"
+version=$(sed -n 's/^project(zorpi VERSION \([0-9.]*\) .*/\1/p' "$source/CMakeLists.txt")
+printf '%s\n' "p = 83.3333, pzul = 70, problems: none, taper: none, i = 3: i, t1 = 9: t1, zeros: yes, version: $version" \
+  > "$work/example/library_facts.expected"
 cmake -S "$work/example" -B "$work/consumer" -DCMAKE_PREFIX_PATH="$work/prefix" > /dev/null
 cmake --build "$work/consumer" > /dev/null
-[ "$("$work/consumer/consumer")" = "$(cat "$work/example/expected")" ] ||
-  fail "CMake consumer: $("$work/consumer/consumer")"
-
-# The same example from any build system: g++ and pkg-config alone.
+# The same programs from any build system: g++ and pkg-config alone.
 flags=$(PKG_CONFIG_PATH="$work/prefix/lib/pkgconfig" pkg-config --cflags --libs zorpi-calc) ||
   fail "pkg-config does not find zorpi-calc"
-# shellcheck disable=SC2086  # the flags are words
-g++ -std=c++17 -o "$work/plain-consumer" "$work/example/main.cpp" $flags
-plain=$("$work/plain-consumer")
-[ "$plain" = "$(cat "$work/example/expected")" ] || fail "pkg-config consumer: $plain"
+for program in "$work"/example/*.cpp; do
+  name=$(basename "$program" .cpp)
+  expected=$(cat "$work/example/$name.expected")
+  [ "$("$work/consumer/$name")" = "$expected" ] || fail "CMake consumer $name: $("$work/consumer/$name")"
+  # shellcheck disable=SC2086  # the flags are words
+  g++ -std=c++17 -o "$work/plain-$name" "$program" $flags
+  [ "$("$work/plain-$name")" = "$expected" ] || fail "pkg-config consumer $name: $("$work/plain-$name")"
+done
 
 # The README's uninstall line, run on this prefix's manifest: no file and no folder is left.
 uninstall=$(sed -n 's/^    \(xargs rm -f < build\/install_manifest.txt.*\)$/\1/p' \

@@ -1,10 +1,13 @@
 #!/bin/sh
 # Runs the release command into a fresh folder and uses what it makes as their users would:
-# the six files are there and match their checksums; lintian finds no error, no warning and
+# the seven files are there and match their checksums; lintian finds no error, no warning and
 # no hardening tag in either Debian package; each form of the program, unpacked, runs the
 # kept taper script to the kept screen (the Debian package's and the static program, which
 # must be a static PIE, here; the Windows zip's under wine; the page in Chromium); the
-# library's example builds against the unpacked tarball with pkg-config alone.
+# library's examples and a program that checks what it promises build against the unpacked
+# tarball with pkg-config alone and with nothing but its include/ and library, and, as root,
+# against the -dev package installed, with pkg-config and CMake; the wheel, installed into a
+# fresh virtual environment without an index, gives the README's clamp and the version.
 # Usage: check_release.sh SOURCE_DIR
 set -eu
 source=$(cd "$1" && pwd)
@@ -19,14 +22,15 @@ version=$(sed -n 's/^project(zorpi VERSION \([0-9.]*\) .*/\1/p' "$source/CMakeLi
 deb=zorpi_${version}_amd64.deb
 dev=libzorpi-calc-dev_${version}_amd64.deb
 tarball=zorpi-$version-x86_64-linux
+wheel=zorpi-$version-cp311-cp311-linux_x86_64.whl
 cd "$work/dist"
 for file in "$deb" "$dev" "$tarball.tar.gz" "zorpi-$version-win64.zip" "zorpi-$version.html" \
-            SHA256SUMS; do
+            "$wheel" SHA256SUMS; do
   [ -f "$file" ] || fail "not made: $file"
 done
-[ "$(ls | wc -l)" -eq 6 ] || fail "more than the six files: $(ls)"
+[ "$(ls | wc -l)" -eq 7 ] || fail "more than the seven files: $(ls)"
 sha256sum --quiet -c SHA256SUMS || fail "checksums do not match"
-[ "$(wc -l < SHA256SUMS)" -eq 5 ] || fail "SHA256SUMS does not cover the five files"
+[ "$(wc -l < SHA256SUMS)" -eq 6 ] || fail "SHA256SUMS does not cover the six files"
 
 # lintian's errors (E) and warnings (W), and any hardening tag, whatever its level.
 lintian --pedantic --display-info "$deb" "$dev" > "$work/lintian.log" 2>&1 || true
@@ -49,12 +53,49 @@ file "$linux/zorpi" | grep -q 'static-pie linked' || fail "not a static PIE: $(f
 taper "$linux/zorpi"
 mkdir "$work/example"
 sh "$source/tests/support/library_example.sh" "$linux/library.md" "$work/example"
+cp "$source/tests/package/consumer/CMakeLists.txt" "$source/tests/package/consumer/library_facts.cpp" \
+  "$work/example/"
+printf '%s\n' "p = 83.3333, pzul = 70, problems: none, taper: none, i = 3: i, t1 = 9: t1, zeros: yes, version: $version" \
+  > "$work/example/library_facts.expected"
+# consumers NAME FLAGS...: builds each program with the flags and runs it.
+consumers() {
+  name=$1
+  shift
+  for program in "$work"/example/*.cpp; do
+    built=$work/$name-$(basename "$program" .cpp)
+    g++ -std=c++17 -o "$built" "$program" "$@" || fail "$name: $program does not build"
+    [ "$("$built")" = "$(cat "${program%.cpp}.expected")" ] || fail "$name: $("$built")"
+  done
+}
 flags=$(PKG_CONFIG_PATH="$linux/lib/pkgconfig" pkg-config --cflags --libs zorpi-calc) ||
   fail "pkg-config does not find zorpi-calc in the tarball"
 # shellcheck disable=SC2086  # the flags are words
-g++ -std=c++17 -o "$work/example/example" "$work/example/main.cpp" $flags
-[ "$("$work/example/example")" = "$(cat "$work/example/expected")" ] ||
-  fail "the library's example: $("$work/example/example")"
+consumers tarball-pkg-config $flags
+consumers tarball-include-only "-I$linux/include" "$linux/lib/libzorpi_calc.a"
+if [ "$(id -u)" -eq 0 ]; then
+  # The -dev package installed for real: plain system paths, found by both build systems.
+  dpkg -i "$dev" > /dev/null || fail "the -dev package does not install"
+  trap 'dpkg -r libzorpi-calc-dev > /dev/null 2>&1; rm -rf "$work"' EXIT
+  [ "$(pkg-config --cflags --libs zorpi-calc)" = "-lzorpi_calc" ] ||
+    fail "the -dev package's pkg-config says: $(pkg-config --cflags --libs zorpi-calc)"
+  consumers dev-pkg-config -lzorpi_calc
+  cmake -S "$work/example" -B "$work/dev-cmake" > /dev/null || fail "CMake finds no zorpi"
+  cmake --build "$work/dev-cmake" > /dev/null || fail "the CMake consumers do not build"
+  for program in "$work"/example/*.cpp; do
+    name=$(basename "$program" .cpp)
+    [ "$("$work/dev-cmake/$name")" = "$(cat "${program%.cpp}.expected")" ] ||
+      fail "dev-cmake: $("$work/dev-cmake/$name")"
+  done
+  dpkg -r libzorpi-calc-dev > /dev/null
+else
+  echo "not root: the -dev package is not installed and tried"
+fi
+
+# The wheel in a fresh virtual environment of Debian's Python, with no index to ask.
+/usr/bin/python3 -m venv "$work/venv"
+"$work/venv/bin/pip" install --quiet --no-index "$wheel" || fail "the wheel does not install"
+(cd "$work" && "$work/venv/bin/python" "$source/tests/python/check_module.py" "$version") ||
+  fail "the wheel's module"
 
 (cd "$work" && cmake -E tar xf "$work/dist/zorpi-$version-win64.zip")
 windows=$work/zorpi-$version-win64
@@ -62,5 +103,6 @@ wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 taper env WINEDEBUG=-all "$wine" "$windows/zorpi.exe"
 node "$source/tests/web/check_page.js" "zorpi-$version.html" - - "$transcripts" \
   "$(command -v chromium)" > "$work/page.log" 2>&1 || { cat "$work/page.log"; fail "the page"; }
-echo "release $version: six files, checksums good, lintian clean, each form runs the taper" \
-  "example, the library's example builds from the tarball"
+echo "release $version: seven files, checksums good, lintian clean, each form runs the taper" \
+  "example, the library's programs build from the tarball and the -dev package, the wheel" \
+  "installs and calculates"
