@@ -51,7 +51,7 @@ void printFormatted(Session& session, std::string_view field, std::string_view f
   } else {
     output.append(format.substr(0, at));
     const std::string_view shown = output.appendValue(value);
-    if (!field.empty()) {
+    if (!field.empty() && output.wantsValues()) {
       noteShownValue(output, field, format, at, shown);
     }
     output.append(format.substr(at + 2));
@@ -86,16 +86,20 @@ void printField(Session& session, std::string_view field, std::string_view forma
 void printLine(Session& session, std::string_view field, std::string_view line) {
   printText(session, line);
   printText(session, "\n");
-  session.output().noteValue({field, line, {}, {}});
+  if (session.output().wantsValues()) {
+    session.output().noteValue({field, line, {}, {}});
+  }
 }
 
 void printChoice(Session& session, std::string_view field, std::int32_t value,
                  std::string_view line) {
   printText(session, line);
   printText(session, "\n");
-  std::string number;
-  appendD(number, value);
-  session.output().noteValue({field, line, number, {}});
+  if (session.output().wantsValues()) {
+    std::string number;
+    appendD(number, value);
+    session.output().noteValue({field, line, number, {}});
+  }
 }
 
 Key readKey(Session& session, ReadKind kind) {

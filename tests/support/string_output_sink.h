@@ -15,6 +15,7 @@ class StringOutputSink : public OutputSink {
     text.append(data, size);
     return true;
   }
+  bool wantsValues() const override { return true; }
   /// Keeps each value shown as "field symbol=value unit".
   void noteValue(const ShownValue& shown) override {
     values.push_back(std::string(shown.field) + " " + std::string(shown.symbol) + "=" +

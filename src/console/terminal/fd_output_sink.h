@@ -18,6 +18,7 @@ class FdOutputSink : public OutputSink {
   explicit FdOutputSink(int fd) : fd_(fd) {}
   bool write(const char* data, std::size_t size) override;
   /// The page hears the values shown; a terminal has no use for them.
+  bool wantsValues() const override;
   void noteValue(const ShownValue& shown) override;
 
  private:

@@ -202,6 +202,10 @@ bool FdOutputSink::write(const char* data, std::size_t size) {
   return true;
 }
 
+bool FdOutputSink::wantsValues() const {
+  return true;
+}
+
 void FdOutputSink::noteValue(const ShownValue& shown) {
   pageValue(shown.field.data(), sizeOf(shown.field), shown.symbol.data(), sizeOf(shown.symbol),
             shown.value.data(), sizeOf(shown.value), shown.unit.data(), sizeOf(shown.unit));

@@ -143,6 +143,10 @@ std::size_t TerminalInput::readStandardInput(std::string_view begun, char* buffe
 
 void TerminalInput::noteQuit(std::size_t) {}
 
+bool FdOutputSink::wantsValues() const {
+  return false;
+}
+
 void FdOutputSink::noteValue(const ShownValue&) {}
 
 bool FdOutputSink::write(const char* data, std::size_t size) {

@@ -4,7 +4,7 @@
 
 namespace zorpi {
 
-Output::Output(OutputSink& sink) : sink_(sink) {
+Output::Output(OutputSink& sink) : sink_(sink), wantsValues_(sink.wantsValues()) {
   pending_.reserve(kBlockSize + 4096);
 }
 

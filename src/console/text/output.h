@@ -24,8 +24,11 @@ class OutputSink {
   /// Takes `size` bytes at `data`, all of them, waiting as long as that takes; false when
   /// they cannot be written at all. Must not keep the pointer.
   virtual bool write(const char* data, std::size_t size) = 0;
-  /// Hears each value the listing and the results show, in the order they are printed;
-  /// nothing by default. Must not keep the views.
+  /// True when the sink hears the values shown; false by default, and then they are not
+  /// worked out at all.
+  virtual bool wantsValues() const { return false; }
+  /// Hears each value the listing and the results show, in the order they are printed, when
+  /// it wants them. Must not keep the views.
   virtual void noteValue(const ShownValue& shown) { static_cast<void>(shown); }
 };
 
@@ -42,6 +45,8 @@ class Output {
   std::string_view appendValue(double value);
   /// Appends `value` as printf's "%d" writes it; returns the text as appendValue does.
   std::string_view appendValue(std::int32_t value);
+  /// True when the sink wants to hear the values shown.
+  bool wantsValues() const { return wantsValues_; }
   /// Tells the sink of a value shown.
   void noteValue(const ShownValue& shown) { sink_.noteValue(shown); }
   /// Hands a large pending block on, so that memory stays bounded however long the run.
@@ -58,6 +63,7 @@ class Output {
  private:
   static constexpr std::size_t kBlockSize = 64 * 1024;
   OutputSink& sink_;
+  bool wantsValues_;
   std::string pending_;
   bool failed_ = false;
 };
