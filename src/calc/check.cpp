@@ -104,8 +104,14 @@ void checkPolygon(const ConnectionRecord& r, Findings& found) {
 
 void checkKegel(const ConnectionRecord& r, Findings& found) {
   for (const auto& [field, value] : {std::pair<const char*, double>{"p0", r.p0},
-                                     {"DA", r.DA}, {"Sp", r.Sp}, {"ReA", r.ReA}, {"ReI", r.ReI},
-                                     {"X", r.X}, {"D", r.D}, {"L", r.L}, {"FV", r.FV},
+                                     {"DA", r.DA},
+                                     {"Sp", r.Sp},
+                                     {"ReA", r.ReA},
+                                     {"ReI", r.ReI},
+                                     {"X", r.X},
+                                     {"D", r.D},
+                                     {"L", r.L},
+                                     {"FV", r.FV},
                                      {"my", r.my}}) {
     found.positive(field, value);
   }
@@ -117,9 +123,12 @@ void checkKegel(const ConnectionRecord& r, Findings& found) {
 }
 
 void checkKlemm(const ConnectionRecord& r, Findings& found) {
-  for (const auto& [field, value] :
-       {std::pair<const char*, double>{"p0", r.p0}, {"d", r.d}, {"l", r.l}, {"ls", r.ls},
-        {"a", r.a}, {"FV", r.FV}}) {
+  for (const auto& [field, value] : {std::pair<const char*, double>{"p0", r.p0},
+                                     {"d", r.d},
+                                     {"l", r.l},
+                                     {"ls", r.ls},
+                                     {"a", r.a},
+                                     {"FV", r.FV}}) {
     found.positive(field, value);
   }
   found.atLeastOne("i", r.i);

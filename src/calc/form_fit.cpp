@@ -45,7 +45,8 @@ void calcZahnwelle(ConnectionRecord& r) {
 
 void calcPolygon(ConnectionRecord& r) {
   if (r.polygonTyp == 1) {
-    r.p = kNmToNmm * r.T / ((kP3gAreaFactor * r.d1 * r.e1 + kProfileCorrection * r.d1 * r.d1) * r.lt);
+    r.p =
+        kNmToNmm * r.T / ((kP3gAreaFactor * r.d1 * r.e1 + kProfileCorrection * r.d1 * r.d1) * r.lt);
   } else if (r.polygonTyp == 2) {
     r.dm = 2 * r.e + r.d2;
     r.p = kNmToNmm * r.T / ((r.dm * kPi * r.er + kProfileCorrection * r.dm * r.dm) * r.lt);

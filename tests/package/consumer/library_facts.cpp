@@ -38,9 +38,10 @@ int main() {
   threeKeys.i = 3;
   zorpi::ConnectionRecord deepKeyway = key;
   deepKeyway.t1 = 9;
-  std::printf("p = %g, pzul = %g, problems: %s, taper: %s, i = 3: %s, t1 = 9: %s, zeros: %s, "
-              "version: %s\n",
-              key.p, key.pzul, named(key).c_str(), named(zorpi::createDefaultRecord()).c_str(),
-              named(threeKeys).c_str(), named(deepKeyway).c_str(), zeros ? "yes" : "no",
-              ZORPI_VERSION_STRING);
+  std::printf(
+      "p = %g, pzul = %g, problems: %s, taper: %s, i = 3: %s, t1 = 9: %s, zeros: %s, "
+      "version: %s\n",
+      key.p, key.pzul, named(key).c_str(), named(zorpi::createDefaultRecord()).c_str(),
+      named(threeKeys).c_str(), named(deepKeyway).c_str(), zeros ? "yes" : "no",
+      ZORPI_VERSION_STRING);
 }
