@@ -106,6 +106,14 @@ async function settled(page) {
                              {polling: 10, timeout: 60000});
 }
 
+// A fresh tab of the page in `context`, waiting at its first menu.
+async function openPage(context) {
+  const page = await context.newPage();
+  await page.goto(pageUrl);
+  await settled(page);
+  return page;
+}
+
 async function paste(page, text) {
   await page.evaluate((pasted) => {
     const data = new DataTransfer();
@@ -193,9 +201,7 @@ async function checkNothingHidden(context, check) {
     ['a pasted Ctrl-C', ['c\r78\r5 5 5 5\r\x03', 'x', 'c', '\r'], ''],
   ];
   for (const [name, steps, ending] of endings) {
-    const page = await context.newPage();
-    await page.goto(pageUrl);
-    await settled(page);
+    const page = await openPage(context);
     await typedAt(page, 'c77\r1 2 3 4\r');
     for (const step of steps) {
       if (typeof step === 'number') {
@@ -215,9 +221,7 @@ async function checkNothingHidden(context, check) {
     await page.close();
   }
 
-  const page = await context.newPage();
-  await page.goto(pageUrl);
-  await settled(page);
+  const page = await openPage(context);
   await page.keyboard.press('c');
   await settled(page);
   await paste(page, '12\x03' + '3\x04');
@@ -290,9 +294,8 @@ async function helpLaidOut(page) {
 // The page for everyone: by keyboard alone, with a screen reader, on a phone with its
 // keyboard open, and forgiving of a slip.
 async function checkForEveryone(browser, context, check) {
-  const page = await context.newPage();
+  const page = await openPage(context);
   await page.setViewportSize({width: 1280, height: 720});
-  await page.goto(pageUrl);
   await helpLaidOut(page);
   const focused = () => page.evaluate(() => document.activeElement.id ||
                                             document.activeElement.className);
@@ -323,8 +326,7 @@ async function checkForEveryone(browser, context, check) {
 
   const phone = await browser.newContext({viewport: {width: 390, height: 844}, hasTouch: true,
                                           isMobile: true, offline: true});
-  const tapped = await phone.newPage();
-  await tapped.goto(pageUrl);
+  const tapped = await openPage(phone);
   await helpLaidOut(tapped);
   check('phone: nothing serious with the help closed', await accessibilityFaults(tapped), '');
   const bar = () => tapped.evaluate(() => [...document.querySelectorAll('#tasten button')]
@@ -388,9 +390,7 @@ async function checkRecord(context, check) {
      'B'.repeat(60), 'C'.repeat(60), ['Klemmverbindung, Nabe geteilt', 'Biegespannung']],
   ];
   for (const [name, keys, title, preparer, checker, holds] of records) {
-    const page = await context.newPage();
-    await page.goto(pageUrl);
-    await settled(page);
+    const page = await openPage(context);
     await typedAt(page, keys);
     await page.fill('#titel', title);
     await page.fill('#bearbeiter', preparer);
@@ -403,9 +403,7 @@ async function checkRecord(context, check) {
           (/F8 q Exit|weiter mit/.test(printed[0]) ? 'a menu' : ''), '');
     await page.close();
   }
-  const page = await context.newPage();
-  await page.goto(pageUrl);
-  await settled(page);
+  const page = await openPage(context);
   await page.fill('#titel', 'Getriebe 7');
   await paste(page, 'w \r \r'.repeat(30));
   await settled(page);
@@ -432,9 +430,7 @@ async function checkHostilePastes(context, check) {
   check('a long number line pasted', shown.text.includes('\nT = 1e-91 [Nm]\n'), true);
   shown = await atPage(context, ['z'.repeat(200000) + 'q']);
   check('a paste of 200,000 keys ends', shown.ending, ended(113));
-  const page = await context.newPage();
-  await page.goto(pageUrl);
-  await settled(page);
+  const page = await openPage(context);
   await paste(page, 'g\r \r \r'.repeat(1 << 18));
   await page.waitForFunction(() => window.zorpi.text().length > 100000, null, {polling: 10});
   await page.keyboard.press('Control+c');
@@ -474,9 +470,7 @@ async function leaveQuestion(page) {
 // page, asks before leaving once something was typed, and on a phone runs the taper example
 // by its key bar without scrolling sideways.
 async function checkEngineersPage(browser, context, check) {
-  const page = await context.newPage();
-  await page.goto(pageUrl);
-  await settled(page);
+  const page = await openPage(context);
   const fills = async (width, height) => {
     await page.setViewportSize({width, height});
     await page.waitForFunction((h) => document.querySelector('.xterm-screen')
