@@ -59,6 +59,19 @@ void printFormatted(Session& session, std::string_view field, std::string_view f
   output.flushIfFull();
 }
 
+// Prints `line` and a line break, and tells the sink the line as the fact `field`, with
+// `value` where the line names a choice.
+void printFactLine(Session& session, std::string_view field, std::string_view line,
+                   std::string_view value) {
+  Output& output = session.output();
+  output.append(line);
+  output.append("\n");
+  if (output.wantsValues()) {
+    output.noteValue({field, line, value, {}});
+  }
+  output.flushIfFull();
+}
+
 }  // namespace
 
 void printText(Session& session, std::string_view text) {
@@ -84,22 +97,14 @@ void printField(Session& session, std::string_view field, std::string_view forma
 }
 
 void printLine(Session& session, std::string_view field, std::string_view line) {
-  printText(session, line);
-  printText(session, "\n");
-  if (session.output().wantsValues()) {
-    session.output().noteValue({field, line, {}, {}});
-  }
+  printFactLine(session, field, line, {});
 }
 
 void printChoice(Session& session, std::string_view field, std::int32_t value,
                  std::string_view line) {
-  printText(session, line);
-  printText(session, "\n");
-  if (session.output().wantsValues()) {
-    std::string number;
-    appendD(number, value);
-    session.output().noteValue({field, line, number, {}});
-  }
+  std::string number;
+  appendD(number, value);
+  printFactLine(session, field, line, number);
 }
 
 Key readKey(Session& session, ReadKind kind) {
