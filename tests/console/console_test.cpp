@@ -130,10 +130,11 @@ class WaitRecorder : public InputSource {
     seenAtWait.push_back(screen_.text);
     return got;
   }
-  std::size_t readStandardInput(std::string_view begun, char* buffer,
+  std::size_t readStandardInput(Output& output, std::string_view begun, char* buffer,
                                 std::size_t capacity) override {
+    output.flush();
     seenAtWait.push_back(screen_.text);
-    return inner_.readStandardInput(begun, buffer, capacity);
+    return inner_.readStandardInput(output, begun, buffer, capacity);
   }
   std::vector<std::string> seenAtWait;
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <csignal>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "e2e/pty_session.h"
@@ -91,6 +92,30 @@ TEST(TerminalSession, KeysTypedAheadAreKept) {
   session.type("q");
   EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
   EXPECT_EQ(session.screen(), typeAtTerminal("wxq", "").screen);
+}
+
+// A line pasted ahead is edited in key mode from its first key to its line end: keys that
+// arrive one by one meanwhile are echoed once, and each erase takes back what the line shows.
+TEST(TerminalSession, AnEditedLineTakesEachKeyOnce) {
+  PtySession session(ZORPI_PROGRAM, {});
+  ASSERT_TRUE(session.started());
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(play(session, {{"c\r12", "p0 [N/mm2]= 12"}}));
+  std::string echo = "p0 [N/mm2]= 12";
+  for (int pair = 0; pair < 1500; ++pair) {
+    for (const char* key : {"5", "\x7f"}) {
+      session.type(key);
+      std::this_thread::sleep_for(std::chrono::microseconds(20));  // as a quick typist's
+    }
+    echo += "5\b \b";
+  }
+  session.type("9\r1 1 1 1\r");
+  ASSERT_TRUE(session.waitFor(kMenuEnd));
+  ASSERT_TRUE(play(session, {{"w", kPageBreak}}));
+  EXPECT_NE(session.screen().find(echo + "9\n"), std::string::npos);
+  EXPECT_NE(session.screen().find("p0= 129 [N/mm2]"), std::string::npos);
+  session.type("xq");
+  EXPECT_TRUE(exitedWith(session.waitForEnd(), kQuitStatus));
 }
 
 TEST(TerminalSession, KeysComeFromTheTerminalWhenStandardInputIsRedirected) {

@@ -40,8 +40,12 @@ std::size_t ScriptedInput::readKeyboard(Output& output, const KeyWait& wait, cha
   return got;
 }
 
-std::size_t ScriptedInput::readStandardInput(std::string_view begun, char* buffer,
+std::size_t ScriptedInput::readStandardInput(Output& output, std::string_view begun, char* buffer,
                                              std::size_t capacity) {
+  output.flush();
+  if (output.failed()) {
+    return 0;
+  }
   if (!begun.empty()) {
     begunLines.emplace_back(begun);
     standardInput_.insert(nextInput_, begun);

@@ -11,12 +11,14 @@
 #include <fcntl.h>
 #include <sys/ioctl.h>
 #include <sys/select.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <string>
 
 #include "console/terminal/fd_output_sink.h"
@@ -38,9 +40,10 @@ volatile std::sig_atomic_t gPendingSignal = 0;  // a terminating signal to act o
 volatile std::sig_atomic_t gStopAsked = 0;      // a Ctrl-Z to act on
 volatile std::sig_atomic_t gContinued = 0;      // a SIGCONT came
 bool gStoppedByUs = false;                      // the user may have changed the settings
-bool gSignalsHeld = false;                      // handlers installed, gHeld held back
-sigset_t gHeld;                                 // recorded signals, held back while working
-sigset_t gWaiting;                              // the mask while waiting: the caller's own
+bool gResumed = false;      // a SIGCONT came: a line being edited is shown again
+bool gSignalsHeld = false;  // handlers installed, gHeld held back
+sigset_t gHeld;             // recorded signals, held back while working
+sigset_t gWaiting;          // the mask while waiting: the caller's own
 
 // Catchable signals whose default action ends the process. A handler records them; the wait
 // they interrupt puts the terminal back and lets them end the process.
@@ -191,6 +194,7 @@ bool actOnSignals() {
     raiseWithDefaultAction(gPendingSignal);
   }
   bool startOver = gContinued != 0;
+  gResumed = gResumed || startOver;
   gContinued = 0;
   if (gStopAsked) {
     gStopAsked = 0;
@@ -278,42 +282,60 @@ std::size_t takeKeysTypedDuringTheSwitch(char* buffer, std::size_t capacity) {
   return got > 0 ? static_cast<std::size_t>(got) : 0;
 }
 
+// Puts the terminal into key mode in the foreground, flushing `output` once it is, and reads
+// the settings to restore first unless `saved` says they are read (again after a stop of
+// ours, when the user may have changed them). False at hangup, a failed output, or in a
+// background that cannot be left.
+bool enterKeyMode(Output& output, bool& saved) {
+  actOnSignals();
+  if (!waitForForeground(output)) {
+    output.flush();
+    return false;
+  }
+  if (!saved || gStoppedByUs) {
+    if (tcgetattr(gTerminal, &gSaved) != 0) {
+      output.flush();
+      return false;
+    }
+    saved = true;
+    gStoppedByUs = false;
+  }
+  applyKeyMode();
+  // Flush only now, so a key typed the instant the prompt shows is not echoed.
+  output.flush();
+  if (output.failed()) {
+    restoreTerminal();
+    return false;
+  }
+  return true;
+}
+
+// Waits for keys at the terminal in key mode and reads up to `capacity` of them; -1 when a
+// stop, a continue or a signal came first (start over), 0 at end of file or on an error.
+ssize_t readWaitingKeys(char* buffer, std::size_t capacity) {
+  if (!waitUntilReady(gTerminal, false)) {
+    return -1;
+  }
+  const ssize_t got = letSignalsIn([&] { return read(gTerminal, buffer, capacity); });
+  if (got < 0) {
+    return errno == EINTR || errno == EAGAIN ? -1 : 0;
+  }
+  return got;
+}
+
 // Reads the keys waiting at the terminal, in key mode for this one read.
 std::size_t readKeysFromTerminal(Output& output, char* buffer, std::size_t capacity) {
   bool saved = false;
   for (;;) {
-    actOnSignals();
-    if (!waitForForeground(output)) {
-      output.flush();
+    if (!enterKeyMode(output, saved)) {
       return 0;
     }
-    // The settings to restore are read only in the foreground, and again after a Ctrl-Z,
-    // when the user may have changed them. After a stop from outside, the terminal may still
-    // hold key mode, so the first ones stay.
-    if (!saved || gStoppedByUs) {
-      if (tcgetattr(gTerminal, &gSaved) != 0) {
-        output.flush();
-        return 0;
-      }
-      saved = true;
-      gStoppedByUs = false;
-    }
-    applyKeyMode();
-    // Flush only now, so a key typed the instant the prompt shows is not echoed.
-    output.flush();
-    if (output.failed()) {
-      restoreTerminal();
-      return 0;
-    }
-    if (!waitUntilReady(gTerminal, false)) {
+    const ssize_t got = readWaitingKeys(buffer, capacity);
+    if (got < 0) {
       continue;  // stopped, continued or signalled meanwhile: start over
     }
-    const ssize_t got = letSignalsIn([&] { return read(gTerminal, buffer, capacity); });
-    if (got < 0 && (errno == EINTR || errno == EAGAIN)) {
-      continue;
-    }
     restoreTerminal();
-    if (got <= 0) {
+    if (got == 0) {
       return 0;
     }
     const std::size_t taken = static_cast<std::size_t>(got);
@@ -321,34 +343,13 @@ std::size_t readKeysFromTerminal(Output& output, char* buffer, std::size_t capac
   }
 }
 
-// The one exception to the terminal's own line mode for numbers. Text typed ahead without its
-// line end cannot be handed back to the terminal's line editing (TIOCSTI is gone from many
-// kernels), so that one line is edited here instead: in key mode, with the terminal's erase,
-// kill and end-of-file characters and its UTF-8 setting, echoed to the terminal unless echo is
-// off. What is typed on after its line end waits here for the next reads, keys included.
-LineDiscipline gLine;
-bool gEchoTyping = true;
-// What the screen's last line holds, to know the column where an edited line begins; only
-// kept while the screen is the keyboard's terminal.
+// What the screen's last line holds, to know the column where an edited line begins and to
+// show it again after a stop; kept while there is a keyboard and standard output reaches the
+// screen (the terminal, or a pipe such as `zorpi | tee log`).
 std::string gScreenLine;
-bool gScreenIsKeyboard = false;
+bool gTrackScreen = false;
+bool gScreenThroughPipe = false;
 constexpr std::size_t kScreenLineKept = 512;
-
-// The screen is up to date before a line is edited: a key read there has nothing to flush.
-class NoScreen : public OutputSink {
- public:
-  bool write(const char*, std::size_t) override { return true; }
-};
-
-LineKeys lineKeysOf(const struct termios& settings) {
-  LineKeys keys;
-  keys.erase = static_cast<char>(settings.c_cc[VERASE]);
-  keys.kill = static_cast<char>(settings.c_cc[VKILL]);
-  keys.endOfFile = static_cast<char>(settings.c_cc[VEOF]);
-  keys.interrupt = 0;  // the terminal's own signal keys stay on while a key is read
-  keys.utf8 = (settings.c_iflag & IUTF8) != 0;
-  return keys;
-}
 
 void noteScreenText(const char* data, std::size_t size) {
   const std::string_view text(data, size);
@@ -363,38 +364,168 @@ void noteScreenText(const char* data, std::size_t size) {
   }
 }
 
-void showTypingEcho() {
-  const std::string echo = gLine.takeEcho();
-  if (gEchoTyping && !echo.empty()) {
+// Through a pipe the prompt reaches the screen only once the pipe's reader has taken it and
+// written it on: waits until the reader has taken all (half a second at most), then a moment
+// for the writing. Drawn at once, the edited line would stand before its prompt.
+void waitForTheScreen() {
+  if (!gScreenThroughPipe) {
+    return;
+  }
+  const struct timespec step = {0, 2000000};
+  for (int tries = 0; tries < 250; ++tries) {
+    int unread = 0;
+    if (ioctl(kStandardOutput, FIONREAD, &unread) != 0 || unread <= 0) {
+      break;
+    }
+    nanosleep(&step, nullptr);
+  }
+  const struct timespec writing = {0, 10000000};
+  nanosleep(&writing, nullptr);
+}
+
+// A control character of the settings, 0 when it is disabled.
+char controlChar(const struct termios& settings, int index) {
+  const cc_t c = settings.c_cc[index];
+  return c == _POSIX_VDISABLE ? 0 : static_cast<char>(c);
+}
+
+LineKeys lineKeysOf(const struct termios& settings) {
+  LineKeys keys;
+  keys.erase = controlChar(settings, VERASE);
+  keys.kill = controlChar(settings, VKILL);
+  keys.endOfFile = controlChar(settings, VEOF);
+  keys.interrupt = 0;  // the terminal's own signal keys stay on while a key is read
+  keys.utf8 = (settings.c_iflag & IUTF8) != 0;
+  if ((settings.c_lflag & IEXTEN) != 0) {
+    keys.wordErase = controlChar(settings, VWERASE);
+    keys.literalNext = controlChar(settings, VLNEXT);
+    keys.reprint = controlChar(settings, VREPRINT);
+  }
+  return keys;
+}
+
+// The screen is up to date before a line is edited: a key read there has nothing to flush.
+class NoScreen : public OutputSink {
+ public:
+  bool write(const char*, std::size_t) override { return true; }
+};
+
+// The one exception to the terminal's own line mode for numbers. Text typed ahead without its
+// line end cannot be handed back to the terminal's line editing (TIOCSTI is gone from many
+// kernels), so that one line is edited here instead, as one piece: in key mode from its first
+// key to its line end, with the terminal's editing characters, UTF-8 and echo settings (taken
+// again after a stop, when it is shown again), echoed to the terminal as the terminal would.
+// What is typed on after its line end waits here for the next reads: lines and the end of
+// the typed input for the number reads, everything else as keys for a key read.
+class EditedLine {
+ public:
+  /// True while anything typed waits here.
+  bool holdsText() const { return line_.holdsText(); }
+  /// The next line, `begun` first, as typed, then what is typed at the terminal; `output`
+  /// (the prompt) is flushed once the terminal is in key mode, so that nothing typed from
+  /// then on is echoed twice.
+  std::size_t read(Output& output, std::string_view begun, char* buffer, std::size_t capacity);
+  /// What was typed on after a line's end, as keys; 0 when nothing but the end of the typed
+  /// input waits, which stays for the number reads.
+  std::size_t takeKeys(char* buffer, std::size_t capacity);
+
+ private:
+  /// Obeys the terminal's settings `settings` from now on.
+  void takeSettings(const struct termios& settings);
+  /// Reads and takes keys in key mode until a line is whole, and leaves key mode; false when
+  /// the terminal ended. `saved`: the settings to restore are read.
+  bool typeUntilALineIsWhole(bool saved);
+  void showEcho();
+
+  LineDiscipline line_;
+  bool echo_ = true;
+};
+
+void EditedLine::takeSettings(const struct termios& settings) {
+  line_.setControls(lineKeysOf(settings));
+  echo_ = (settings.c_lflag & ECHO) != 0;
+}
+
+void EditedLine::showEcho() {
+  const std::string echo = line_.takeEcho();
+  if (echo_ && !echo.empty()) {
     FdOutputSink(gTerminal).write(echo.data(), echo.size());
   }
 }
 
-// Reads one line, edited here, that begins with `begun`.
-std::size_t editLine(std::string_view begun, char* buffer, std::size_t capacity) {
-  if (!gLine.holdsText()) {
-    struct termios now {};
-    tcgetattr(gTerminal, &now);
-    gLine = LineDiscipline(lineKeysOf(now));
-    gEchoTyping = (now.c_lflag & ECHO) != 0;
-    gLine.noteOutput(gScreenLine);
-  }
-  gLine.beginLine(begun);
-  showTypingEcho();
-  NoScreen noScreen;
-  Output nothingToFlush(noScreen);
-  while (!gLine.hasLine()) {
-    char keys[kKeyboardBurst];
-    const std::size_t got = readKeysFromTerminal(nothingToFlush, keys, sizeof keys);
-    if (got == 0) {
-      gLine = LineDiscipline();  // the terminal has ended: so has the line
+std::size_t EditedLine::read(Output& output, std::string_view begun, char* buffer,
+                             std::size_t capacity) {
+  if (!line_.hasLine() || !begun.empty()) {
+    // Typed on after a line that ended without Enter: it follows the text begun before it.
+    char held[LineDiscipline::kMaxLine];
+    const std::size_t heldSize = line_.hasLine() ? takeKeys(held, sizeof held) : 0;
+    bool saved = false;
+    if (!enterKeyMode(output, saved)) {
+      line_ = LineDiscipline();
       return 0;
     }
-    gLine.receive(std::string_view(keys, got));
-    showTypingEcho();
+    if (!line_.holdsText()) {
+      line_ = LineDiscipline();
+      takeSettings(gSaved);
+    }
+    waitForTheScreen();
+    line_.showAgain(gScreenLine);  // the prompt's column, and what waited, after it
+    line_.receive(begun);
+    line_.receive(std::string_view(held, heldSize));
+    showEcho();
+    if (!typeUntilALineIsWhole(saved)) {
+      line_ = LineDiscipline();  // the terminal has ended: so has the line
+      return 0;
+    }
+  } else {
+    output.flush();
   }
-  return gLine.takeLine(buffer, capacity);
+  return line_.takeLine(buffer, capacity);
 }
+
+bool EditedLine::typeUntilALineIsWhole(bool saved) {
+  NoScreen noScreen;
+  Output nothingToFlush(noScreen);
+  gResumed = false;
+  char keys[kKeyboardBurst];
+  while (!line_.hasLine()) {
+    if (!enterKeyMode(nothingToFlush, saved)) {
+      return false;
+    }
+    if (gResumed) {
+      // Back from a stop: the screen shows the shell's lines now, and the settings may have
+      // changed meanwhile.
+      gResumed = false;
+      takeSettings(gSaved);
+      FdOutputSink(gTerminal).write(gScreenLine.data(), gScreenLine.size());
+      line_.showAgain(gScreenLine);
+      showEcho();
+    }
+    const ssize_t got = readWaitingKeys(keys, sizeof keys);
+    if (got == 0) {
+      restoreTerminal();
+      return false;
+    }
+    if (got > 0) {
+      line_.receive(std::string_view(keys, static_cast<std::size_t>(got)));
+      showEcho();
+    }
+  }
+  restoreTerminal();
+  const std::size_t late = takeKeysTypedDuringTheSwitch(keys, sizeof keys);
+  line_.receive(std::string_view(keys, late));
+  showEcho();
+  return true;
+}
+
+std::size_t EditedLine::takeKeys(char* buffer, std::size_t capacity) {
+  line_.setKeyMode(true);
+  const std::size_t got = line_.takeKeys(buffer, capacity);
+  line_.setKeyMode(false);
+  return got;
+}
+
+EditedLine gLine;
 
 }  // namespace
 
@@ -414,7 +545,9 @@ TerminalInput::TerminalInput() {
     return;
   }
   gTerminal = fd;
-  gScreenIsKeyboard = isatty(kStandardOutput) == 1;
+  struct stat screen {};
+  gScreenThroughPipe = fstat(kStandardOutput, &screen) == 0 && S_ISFIFO(screen.st_mode);
+  gTrackScreen = gScreenThroughPipe || isatty(kStandardOutput) == 1;
   installHandlers();
 }
 
@@ -439,18 +572,22 @@ std::size_t TerminalInput::readKeyboard(Output& output, const KeyWait&, char* bu
   if (gLine.holdsText()) {
     // Typed on after an edited line: keys now, as a terminal's waiting text becomes keys.
     output.flush();
-    gLine.setKeyMode(true);
     const std::size_t got = gLine.takeKeys(buffer, capacity);
-    gLine.setKeyMode(false);
-    return got;
+    if (got > 0) {
+      return got;
+    }
   }
   return readKeysFromTerminal(output, buffer, capacity);
 }
 
-std::size_t TerminalInput::readStandardInput(std::string_view begun, char* buffer,
+std::size_t TerminalInput::readStandardInput(Output& output, std::string_view begun, char* buffer,
                                              std::size_t capacity) {
   if (!begun.empty() || gLine.holdsText()) {
-    return editLine(begun, buffer, capacity);
+    return gLine.read(output, begun, buffer, capacity);
+  }
+  output.flush();
+  if (output.failed()) {
+    return 0;
   }
   for (;;) {
     if (!waitUntilReady(STDIN_FILENO, false)) {
@@ -485,7 +622,7 @@ bool FdOutputSink::write(const char* data, std::size_t size) {
       }
       continue;
     }
-    if (fd_ == kStandardOutput && gScreenIsKeyboard) {
+    if (fd_ == kStandardOutput && gTrackScreen) {
       noteScreenText(data, static_cast<std::size_t>(written));
     }
     data += written;

@@ -180,8 +180,12 @@ std::size_t TerminalInput::readKeyboard(Output& output, const KeyWait& wait, cha
   return got > 0 ? handedOut(buffer, got) : 0;  // none: the run ends, nothing to hand again
 }
 
-std::size_t TerminalInput::readStandardInput(std::string_view begun, char* buffer,
+std::size_t TerminalInput::readStandardInput(Output& output, std::string_view begun, char* buffer,
                                              std::size_t capacity) {
+  output.flush();
+  if (output.failed()) {
+    return 0;
+  }
   gDiscipline.beginLine(begun);
   showEcho();
   while (!gReplayedWaiting && !gDiscipline.hasLine() && receiveFromPage(ReadKind::Number, {})) {

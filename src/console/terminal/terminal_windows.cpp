@@ -22,18 +22,63 @@ constexpr char kCtrlZ = 0x1a;
 // The most one ReadFile or WriteFile is asked to move: console handles fail on large ones.
 constexpr DWORD kMaxTransfer = 0x10000;
 
+// The most console records looked at in one call.
+constexpr DWORD kRecordsAtOnce = 512;
+
 HANDLE gConsole = INVALID_HANDLE_VALUE;
 // Codes of a key already read that did not fit into the caller's buffer.
 std::string gPendingCodes;
 
-bool moreEventsWaiting() {
-  DWORD count = 0;
-  return GetNumberOfConsoleInputEvents(gConsole, &count) != 0 && count > 0;
+// Takes the console's records into `buffer` as long as their codes fit, beginning with the
+// records waiting first; what does not fit stays queued, in order. Waits for a first record
+// while `got` is 0. False when the console failed.
+bool takeRecords(char* buffer, std::size_t capacity, std::size_t& got) {
+  INPUT_RECORD records[kRecordsAtOnce];
+  while (got < capacity) {
+    DWORD peeked = 0;
+    if (PeekConsoleInputA(gConsole, records, kRecordsAtOnce, &peeked) == 0) {
+      return false;
+    }
+    if (peeked == 0) {
+      if (got > 0) {
+        return true;
+      }
+      if (WaitForSingleObject(gConsole, INFINITE) != WAIT_OBJECT_0) {
+        return false;
+      }
+      continue;
+    }
+    DWORD use = 0;
+    for (; use < peeked; ++use) {
+      const INPUT_RECORD& record = records[use];
+      const std::string codes =
+          record.EventType == KEY_EVENT ? getchCodes(record.Event.KeyEvent) : std::string();
+      if (got + codes.size() > capacity) {
+        if (got == 0) {
+          // A key of several codes in a buffer smaller than it: the rest waits.
+          got = codes.copy(buffer, capacity);
+          gPendingCodes = codes.substr(got);
+          ++use;
+        }
+        break;
+      }
+      got += codes.copy(buffer + got, codes.size());
+    }
+    DWORD taken = 0;
+    if (ReadConsoleInputA(gConsole, records, use, &taken) == 0 || taken != use) {
+      return false;
+    }
+    if (use < peeked) {
+      return true;  // the buffer is full
+    }
+  }
+  return true;
 }
 
-// Puts `text` back into the console's input as keys pressed, ahead of anything typed later:
-// the console's line editing then shows it, lets Backspace and Esc take it back, and hands
-// it on with the rest of the line.
+// Puts `text` back into the console's input as keys pressed, ahead of what is still queued
+// there (the rest of a paste), which goes behind it in its order: the console's line editing
+// then shows it, lets Backspace and Esc take it back, and hands it on with the rest of the
+// line. One write, so that the console takes it in at once.
 void handBackToConsole(std::string_view text) {
   std::vector<INPUT_RECORD> keys;
   keys.reserve(2 * text.size());
@@ -46,6 +91,19 @@ void handBackToConsole(std::string_view text) {
       key.Event.KeyEvent.wVirtualKeyCode = LOBYTE(VkKeyScanA(c));
       key.Event.KeyEvent.uChar.AsciiChar = c;
       keys.push_back(key);
+    }
+  }
+  DWORD queued = 0;
+  while (GetNumberOfConsoleInputEvents(gConsole, &queued) != 0 && queued > 0) {
+    const std::size_t at = keys.size();
+    keys.resize(at + queued);
+    DWORD taken = 0;
+    if (ReadConsoleInputA(gConsole, keys.data() + at, queued, &taken) == 0) {
+      taken = 0;
+    }
+    keys.resize(at + taken);
+    if (taken == 0) {
+      break;
     }
   }
   DWORD written = 0;
@@ -100,31 +158,24 @@ std::size_t TerminalInput::readKeyboard(Output& output, const KeyWait&, char* bu
     return 0;
   }
   // Waits for the first key, then takes every key already waiting behind it (a paste).
-  std::size_t got = 0;
-  while (gPendingCodes.empty() && (got == 0 || moreEventsWaiting())) {
-    INPUT_RECORD record;
-    DWORD read = 0;
-    if (ReadConsoleInputA(gConsole, &record, 1, &read) == 0 || read == 0) {
-      break;
-    }
-    if (record.EventType == KEY_EVENT) {
-      gPendingCodes = getchCodes(record.Event.KeyEvent);
-    }
-    const std::size_t taken = gPendingCodes.copy(buffer + got, capacity - got);
-    gPendingCodes.erase(0, taken);
-    got += taken;
-  }
-  if (got == 0 && !gPendingCodes.empty()) {
-    got = gPendingCodes.copy(buffer, capacity);
-    gPendingCodes.erase(0, got);
+  std::size_t got = gPendingCodes.copy(buffer, capacity);
+  gPendingCodes.erase(0, got);
+  if (!takeRecords(buffer, capacity, got) && got == 0) {
+    return 0;
   }
   return got;
 }
 
-std::size_t TerminalInput::readStandardInput(std::string_view begun, char* buffer,
+std::size_t TerminalInput::readStandardInput(Output& output, std::string_view begun, char* buffer,
                                              std::size_t capacity) {
+  output.flush();
+  if (output.failed()) {
+    return 0;
+  }
   if (!begun.empty()) {
-    handBackToConsole(begun);
+    // The codes of a key that did not fit follow the text begun.
+    handBackToConsole(std::string(begun) + gPendingCodes);
+    gPendingCodes.clear();
   }
   // ReadFile, not the C library, so nothing is translated. On a console it returns a line
   // typed with the console's own editing and echo.

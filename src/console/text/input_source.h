@@ -41,12 +41,12 @@ class InputSource {
   /// failed. Only called when `hasKeyboard()`.
   virtual std::size_t readKeyboard(Output& output, const KeyWait& wait, char* buffer,
                                    std::size_t capacity) = 0;
-  /// Reads up to `capacity` bytes of standard input into `buffer`, waiting if none are there
-  /// yet; returns 0 only at end of input (or on a read error). `begun` is text typed ahead at
-  /// the keyboard without its line end (only when `standardInputIsKeyboard()`): it stands
-  /// after the prompt as if typed now, the typing continues it, and the line read begins with
-  /// what is left of it.
-  virtual std::size_t readStandardInput(std::string_view begun, char* buffer,
+  /// Flushes `output` once ready to read and reads up to `capacity` bytes of standard input
+  /// into `buffer`, waiting if none are there yet; returns 0 only at end of input, on a read
+  /// error or a failed output. `begun` is text typed ahead at the keyboard without its line end
+  /// (only when `standardInputIsKeyboard()`): it stands after the prompt as if typed now, the
+  /// typing continues it, and the line read begins with what is left of it.
+  virtual std::size_t readStandardInput(Output& output, std::string_view begun, char* buffer,
                                         std::size_t capacity) = 0;
   /// Told once, when `q` ended the session: how many bytes of what the keyboard handed over
   /// last followed the `q` and were never taken.

@@ -43,6 +43,14 @@ std::size_t nextTabStop(std::size_t column) {
   return (column / kTabWidth + 1) * kTabWidth;
 }
 
+// A word, for the word erase, is letters, digits and '_'; any byte of a UTF-8 character counts
+// as a letter.
+bool isWordByte(char c) {
+  const unsigned char b = byteOf(c);
+  return b >= 0x80 || (b >= '0' && b <= '9') || (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') ||
+         c == '_';
+}
+
 }  // namespace
 
 void LineDiscipline::receive(std::string_view bytes, Arrival arrival) {
@@ -58,6 +66,11 @@ void LineDiscipline::receive(std::string_view bytes, Arrival arrival) {
   for (char c : bytes) {
     if (interrupted_) {
       break;
+    }
+    if (literal_ && !asKeys) {
+      literal_ = false;
+      add(c, pasted);  // as it is, a carriage return included
+      continue;
     }
     if (c == '\r') {
       c = '\n';  // Enter, in either mode, as with icrnl
@@ -95,15 +108,45 @@ void LineDiscipline::receiveInLine(char c, bool pasted) {
     while (!editing_.empty()) {
       eraseLast();
     }
-  } else if (editing_.size() >= kMaxLine && !pasted) {
-    echo_ += kBell;  // the queue is full: only Enter, erasing or Ctrl-D still do something
+  } else if (!pasted && is(c, controls_.wordErase)) {
+    eraseWord();
+  } else if (!pasted && is(c, controls_.literalNext)) {
+    literal_ = true;
+    echo_ += "^\b";  // a caret that the next character overwrites
+  } else if (!pasted && is(c, controls_.reprint)) {
+    heldLead_ = false;
+    echo(c);
+    echo('\n');
+    echoLineAgain();
   } else {
-    if (editing_.empty()) {
-      lineColumn_ = column_;
-    }
-    editing_ += c;
+    add(c, pasted);
+  }
+}
+
+void LineDiscipline::add(char c, bool pasted) {
+  if (editing_.size() >= kMaxLine && !pasted) {
+    echo_ += kBell;  // the queue is full: only Enter, erasing or Ctrl-D still do something
+    return;
+  }
+  if (editing_.empty()) {
+    lineColumn_ = column_;
+  }
+  editing_ += c;
+  echo(c);
+}
+
+void LineDiscipline::echoLineAgain() {
+  heldLead_ = false;
+  lineColumn_ = column_;
+  for (const char c : editing_) {
     echo(c);
   }
+}
+
+void LineDiscipline::showAgain(std::string_view screenLine) {
+  column_ = 0;
+  noteOutput(screenLine);
+  echoLineAgain();
 }
 
 void LineDiscipline::beginLine(std::string_view text) {
@@ -173,6 +216,18 @@ void LineDiscipline::eraseLast() {
   }
 }
 
+void LineDiscipline::eraseWord() {
+  bool inWord = false;
+  while (!editing_.empty()) {
+    const bool word = isWordByte(editing_.back());
+    if (inWord && !word) {
+      return;
+    }
+    inWord = inWord || word;
+    eraseLast();
+  }
+}
+
 void LineDiscipline::eraseTab() {
   editing_.pop_back();
   std::size_t columns = 0;
@@ -213,13 +268,19 @@ void LineDiscipline::setKeyMode(bool on) {
   keyMode_ = on;
   if (on) {
     heldLead_ = false;  // its line goes to the keys unechoed
+    literal_ = false;
     std::string waiting;
+    bool ended = false;
     for (const std::string& line : lines_) {
       waiting += line;
+      ended = ended || line.empty();
     }
     keys_ = waiting + editing_ + keys_;
     lines_.clear();
     editing_.clear();
+    if (ended) {
+      lines_.emplace_back();  // the end of the typed input is no key: the line reads get it
+    }
   } else if (!keys_.empty()) {
     // Whole lines go to line reads as they are; what follows the last line end is the start
     // of the line being typed.

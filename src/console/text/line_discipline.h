@@ -15,24 +15,29 @@ enum class Arrival {
 };
 
 /// The control characters a line discipline obeys when typed, 0 for none, and whether an
-/// erase takes a whole UTF-8 character.
+/// erase takes a whole UTF-8 character. The last three are a terminal's extended editing
+/// (IEXTEN); the page leaves Ctrl-W, Ctrl-V and Ctrl-R to the browser.
 struct LineKeys {
   char erase = 0x7f;      // Backspace
   char kill = 0x15;       // Ctrl-U
   char endOfFile = 0x04;  // Ctrl-D
   char interrupt = 0x03;  // Ctrl-C
   bool utf8 = true;
+  char wordErase = 0;    // Ctrl-W at a terminal
+  char literalNext = 0;  // Ctrl-V
+  char reprint = 0;      // Ctrl-R
 };
 
 /// What a terminal's line discipline does with typed bytes: in key mode the bytes wait
-/// unprocessed and unechoed; otherwise lines are edited and echoed (the erase and kill keys,
-/// Enter as "\n", end of file as the end of input or a line without Enter, control codes shown
-/// as ^X and U+0080 to U+009F as U+FFFD, a typed line capped at kMaxLine bytes). A typed
-/// interrupt key interrupts in both modes. Switching modes keeps what is waiting, as Linux
-/// does. A paste is taken literally and uncapped: its control codes are shown or are keys,
-/// never obeyed; one that began in key mode stays keys to its end, whatever the mode when its
-/// rest arrives. Used for a keyboard that has no terminal driver (the browser page), and where
-/// a terminal's own line editing cannot be handed text typed ahead.
+/// unprocessed and unechoed; otherwise lines are edited and echoed (the erase, word erase, kill,
+/// literal next and reprint keys, Enter as "\n", end of file as the end of input or a line
+/// without Enter, control codes shown as ^X and U+0080 to U+009F as U+FFFD, a typed line capped
+/// at kMaxLine bytes). A typed interrupt key interrupts in both modes. Switching modes keeps
+/// what is waiting, as Linux does, but for the end of input: it stays for the line reads. A paste
+/// is taken literally and uncapped: its control codes are shown or are keys, never obeyed; one that
+/// began in key mode stays keys to its end, whatever the mode when its rest arrives. Used for a
+/// keyboard that has no terminal driver (the browser page), and where a terminal's own line editing
+/// cannot be handed text typed ahead.
 class LineDiscipline {
  public:
   /// The longest line a read can get, as a Linux terminal's input queue allows.
@@ -47,6 +52,11 @@ class LineDiscipline {
   void beginLine(std::string_view text);
   /// Notes what the program wrote, to know the column where a typed line begins.
   void noteOutput(std::string_view written);
+  /// Obeys `controls` from now on (the terminal's settings may have changed).
+  void setControls(const LineKeys& controls) { controls_ = controls; }
+  /// Shows the line being typed again after `screenLine`, which the screen's line holds now
+  /// with the cursor at its end: a prompt written anew, say.
+  void showAgain(std::string_view screenLine);
   /// Key mode on: everything waiting, whole lines and the line being edited, is taken as
   /// keys. Off: whole lines of the keys not yet taken become one block for the next line read,
   /// and what follows their last line end is the start of the line being typed.
@@ -69,7 +79,13 @@ class LineDiscipline {
 
  private:
   void receiveInLine(char c, bool pasted);
+  /// Adds `c` to the line being typed, unless the line is full.
+  void add(char c, bool pasted);
   void eraseLast();
+  /// Erases back over what is no word, then over the word, as Linux does.
+  void eraseWord();
+  /// Echoes the line being typed again from the column where the cursor stands.
+  void echoLineAgain();
   /// Erases a tab as Linux does: back to where the tab began, counted from the line's start
   /// column or from the tab before it.
   void eraseTab();
@@ -85,6 +101,7 @@ class LineDiscipline {
   bool interrupted_ = false;
   bool pasteAsKeys_ = false;    // the paste being received began in key mode
   bool heldLead_ = false;       // the echo of a 0xC2 waits for the byte that decides it
+  bool literal_ = false;        // the literal next key came: the next byte is text
   std::size_t column_ = 0;      // where the cursor is, as the output and the echo left it
   std::size_t lineColumn_ = 0;  // where the line being edited began
   std::string keys_;

@@ -23,13 +23,12 @@ TypedInput::TypedInput(InputSource& source, Output& output)
     : source_(source), output_(output), block_(new char[kBlockSize]) {}
 
 bool TypedInput::fetch(std::string_view begun) {
-  output_.flush();
   if (ended_ || output_.failed()) {
     ended_ = true;
     return false;
   }
   pos_ = 0;
-  end_ = source_.readStandardInput(begun, block_.get(), kBlockSize);
+  end_ = source_.readStandardInput(output_, begun, block_.get(), kBlockSize);
   aheadFrom_ = aheadLineBreak_ = kNone;
   if (end_ == 0) {
     ended_ = true;
@@ -126,8 +125,25 @@ void TypedInput::dropLine() {
   }
 }
 
+void TypedInput::beginWithLeftover() {
+  std::size_t from = pos_;
+  while (from < end_ && isWhiteSpace(block_[from])) {
+    ++from;
+  }
+  if (from == end_ || aheadFrom_ != kNone || lineBreak(from, end_) != kNone ||
+      !source_.standardInputIsKeyboard()) {
+    return;
+  }
+  // Shown after the prompt and continued by the typing, as a line typed ahead: the screen
+  // then shows what the read takes.
+  const std::string begun(block_.get() + from, end_ - from);
+  pos_ = end_ = from;
+  fetch(begun);
+}
+
 template <typename Item, typename Value>
 bool TypedInput::readNumber(Value& value) {
+  beginWithLeftover();
   if (!skipWhiteSpace()) {
     return false;
   }

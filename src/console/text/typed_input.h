@@ -63,6 +63,9 @@ class TypedInput {
   bool lineBeforeTypedAhead() const { return aheadFrom_ != kNone && pos_ < aheadFrom_; }
   /// True when the number reads stand in text typed ahead that has no line end left.
   bool atUnfinishedTypedAhead();
+  /// Where a number read begins at the keyboard and the rest of the line the last read took
+  /// has no line end (the line ended with Ctrl-D), that rest begins the line typed next.
+  void beginWithLeftover();
   /// Where the number reads' text ends for now: at the typed-ahead text while the line
   /// before it is unfinished, else at the end of the block.
   std::size_t numberEnd() const { return lineBeforeTypedAhead() ? aheadFrom_ : end_; }

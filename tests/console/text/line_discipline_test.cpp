@@ -20,6 +20,8 @@ struct Typing {
 // A terminal's settings as a POSIX program reads them: erase ^H, no interrupt key of its own
 // (the terminal signals), no UTF-8.
 constexpr LineKeys kTerminalControls{0x08, 0x15, 0x04, 0, false};
+// With a terminal's extended editing: Ctrl-W, Ctrl-V and Ctrl-R.
+constexpr LineKeys kExtended{0x7f, 0x15, 0x04, 0, true, 0x17, 0x16, 0x12};
 
 // Everything the mode's reads get, each read's bytes followed by "|"; "EOF|" for the end.
 std::string takeAll(LineDiscipline& discipline, bool keyMode) {
@@ -88,6 +90,15 @@ TEST(LineDiscipline, EditsEchoesAndDeliversAsATerminalDoes) {
        "12\n|", "1^C\b \b\b \b2\n", false, Arrival::Typed, kTerminalControls},
       {false, "\xc3\xa9\x08\r", "\xc3\n|", "\xc3\xa9\b \b\n", false, Arrival::Typed,
        kTerminalControls},
+      // The word erase goes back over blanks, then over letters, digits and '_'.
+      {false, "12 ab \x17\r", "12 \n|", "12 ab \b \b\b \b\b \b\n", false, Arrival::Typed,
+       kExtended},
+      {false, "1.5e3\x17\r", "1.\n|", "1.5e3\b \b\b \b\b \b\n", false, Arrival::Typed, kExtended},
+      {false, "1\x16\x15\x16\r2\r", "1\x15\r2\n|", "1^\b^U^\b^M2\n", false, Arrival::Typed,
+       kExtended},
+      {false, "12\x12\x34\r", "124\n|", "12^R\n124\n", false, Arrival::Typed, kExtended},
+      {false, "12\x17\x16\x12\r", "12\x17\x16\x12\n|", "12^W^V^R\n", false, Arrival::Paste,
+       kExtended},
   };
   for (const Typing& c : cases) {
     LineDiscipline discipline(c.controls);
@@ -123,6 +134,13 @@ TEST(LineDiscipline, SwitchingModesKeepsWhatWaits) {
   discipline.receive("5\r6", Arrival::RestOfPaste);
   EXPECT_EQ(takeAll(discipline, false), "b\n|5\n6|");
   EXPECT_EQ(discipline.takeEcho(), "");
+  // The end of the typed input stays for the line reads; the keys go on.
+  discipline.receive("5\r\x04x");
+  ASSERT_EQ(discipline.takeLine(buffer, sizeof buffer), 2u);
+  discipline.setKeyMode(true);
+  EXPECT_EQ(takeAll(discipline, true), "x|");
+  discipline.setKeyMode(false);
+  EXPECT_EQ(takeAll(discipline, false), "EOF|");
 }
 
 // As a Linux terminal, Backspace goes back over the cells a tab took: from the column where
