@@ -28,7 +28,9 @@
   let session = new ZorpiTranscript();  // what the terminal shows, as text
   let current = null;  // the run on screen
   let running = false;
-  let offer = null;  // {handOuts, session} of the run that "Mit den letzten Werten weiter" resumes
+  // {handOuts, session, line, begun} of the run that "Mit den letzten Werten weiter" resumes
+  let offer = null;
+  let line = null;  // the number line being typed: where it began on the screen, and its text
   let typedAnything = false;
   let fixedColumns = null;   // set by the tests that compare with an 80-column terminal
   let firstScreenAt = null;  // ms after navigation start, for the benchmark
@@ -61,20 +63,29 @@
     session.add(bytes);
   }
 
-  // What the program waits for, by ZorpiRun's read kinds, as the key bar names it.
-  const waitNames = ['menu', 'formfit', 'page', 'number'];
-
   // What the program waits for sets the phone's keyboard (numbers at a number read) and the
   // key bar. At a key read the page shows the number text the program holds unread; the note
   // on a comma taken as a point lasts while its line is typed.
   function onRead(kind, unread, lineGoesOn) {
-    const numbers = kind === ZorpiRun.NUMBER_READ;
+    const numbers = kind === 'number';
+    if (!numbers) {
+      line = null;
+    }
     terminal.textarea.setAttribute('inputmode', numbers ? 'decimal' : 'text');
-    document.body.dataset.wartet = waitNames[kind];
+    document.body.dataset.wartet = kind;
     unreadNote.textContent = !numbers && unread !== ''
         ? 'Noch nicht gelesen: ' + unread + ' – die nächste Zahlenfrage nimmt es' : '';
     if (!lineGoesOn) {
       note.textContent = '';
+    }
+  }
+
+  // The page keeps where the number line being typed began, to take it off the screen again.
+  function onFact(fact) {
+    if (fact.kind === 'lineBegins') {
+      line = {mark: session.mark(), text: fact.value};
+    } else if (fact.kind === 'line' && line !== null) {
+      line.text = fact.value;
     }
   }
 
@@ -83,11 +94,13 @@
   }
 
   // Says `ending`, and offers to go on with what `run`, shown as `shown`, took up to the byte
-  // that ended it.
-  function offerToGoOn(run, shown, ending) {
+  // that ended it. The number line it was typing (`typing`) leaves the screen; it goes on in
+  // the next run when `keepLine` (a terminal drops it with a Ctrl-C).
+  function offerToGoOn(run, shown, ending, typing, keepLine) {
     endLine.textContent = ending;
     if (run.tookAnything()) {
-      offer = {handOuts: run.takenBeforeTheEnd(), session: shown};
+      offer = {handOuts: run.takenBeforeTheEnd(), session: shown, line: typing,
+               begun: keepLine && typing !== null ? typing.text : ''};
       goOn.hidden = false;
     }
   }
@@ -112,11 +125,15 @@
     if (current !== null) {
       current.stop();
     }
-    const run = current = new ZorpiRun({show, onRead, onComma,
-                                        replay: from === null ? null : from.handOuts});
+    const run = current = new ZorpiRun({show, onRead, onFact, onComma,
+                                        replay: from === null ? null : from.handOuts,
+                                        begun: from === null ? '' : from.begun});
     running = true;
-    if (from !== null && from.session !== session) {
+    if (from !== null && (from.session !== session || from.line !== null)) {
       session = from.session;
+      if (from.line !== null) {
+        session.cut(from.line.mark);
+      }
       terminal.write('\x1bc');
       terminal.write(session.text().split('\n').slice(-terminal.options.scrollback).join('\n'));
     } else if (from === null && session.text() !== '') {
@@ -127,6 +144,7 @@
     if (from !== null) {
       withdrawOffer();
     }
+    line = null;
     if (offer === null) {
       endLine.textContent = '';
     }
@@ -149,7 +167,7 @@
     document.body.dataset.wartet = 'ended';
     unreadNote.textContent = '';
     if (status !== null) {
-      offerToGoOn(run, session, endingOf(run, status));
+      offerToGoOn(run, session, endingOf(run, status), line, false);
     }
     // An Enter typed with the key that ended the run, or after it, starts the next one.
     if (run.enterTypedAtTheEnd()) {
@@ -158,7 +176,7 @@
   }
 
   // Typing, from the keyboard or the key bar: to the program, or Enter for a fresh run.
-  function type(data, arrival = ZorpiRun.TYPED) {
+  function type(data, arrival = 'typed') {
     if (!running) {
       if (data === '\r') {
         start();
@@ -181,7 +199,24 @@
       pasting = false;
     }, 0);
   }, true);
-  terminal.onData((data) => type(data, pasting ? ZorpiRun.PASTE : ZorpiRun.TYPED));
+  terminal.onData((data) => type(data, pasting ? 'paste' : 'typed'));
+
+  // Text that comes without a key (an on-screen keyboard, an input method, dictation, an emoji
+  // picker) comes as an input event alone, which xterm.js leaves aside while its screen reader
+  // support is on: it is typed here, once, by xterm.js's own rule outside that mode (no key
+  // down on the terminal). The event and the textarea stay as they are, for xterm.js's
+  // compositions.
+  const keysDown = new Set();
+  const textarea = terminal.textarea;
+  textarea.addEventListener('keydown', (event) => keysDown.add(event.code || event.key));
+  textarea.addEventListener('keyup', (event) => keysDown.delete(event.code || event.key));
+  textarea.addEventListener('blur', () => keysDown.clear());
+  textarea.addEventListener('input', (event) => {
+    if (event.inputType === 'insertText' && event.data && !event.isComposing &&
+        keysDown.size === 0) {
+      type(event.data);
+    }
+  });
 
   // Tab and Shift+Tab move the focus to the page's controls and back, as everywhere in a
   // browser; the program never gets them (tabs pasted still reach it). Ctrl-C with text
@@ -302,9 +337,10 @@
   document.getElementById('neu').addEventListener('click', () => {
     const stopped = running ? current : null;
     const shown = session;
+    const typing = line;
     start();
     if (stopped !== null) {
-      offerToGoOn(stopped, shown, 'Neu gestartet mit dem Beispiel.');
+      offerToGoOn(stopped, shown, 'Neu gestartet mit dem Beispiel.', typing, true);
     }
   });
   goOn.addEventListener('click', () => start(offer));

@@ -1,14 +1,17 @@
 // The program's input and output in the page: one run of the compiled program, the bytes
 // typed at the page handed to its reads, and its screen text handed back to the page.
 //
-// The seam's other side is src/console/terminal/terminal_web.cpp. Its reads await
-// `Module.zorpiRead(capacity, kind, unread)`, told what the program waits for (kind: a
-// ZorpiRun read kind) and the number text it holds unread, and resolve with {bytes, arrival};
-// its screen text comes to `Module.zorpiWrite(bytes)`. It hands back what each read gave the
+// The seam's other side is src/console/terminal/terminal_web.cpp; the names that cross it are
+// those of src/console/text/vocabulary.h, and every function named there must be defined
+// here (the program fails the run otherwise). Its reads await
+// `Module.zorpiRead(capacity, kind, unread)`, told what the program waits for (kind: "menu",
+// "formfit", "page", "info" or "number") and the number text it holds unread, and resolve with
+// {bytes, arrival} (arrival: "typed", "paste", "restOfPaste", "replayed" or "begun"); its
+// screen text comes to `Module.zorpiWrite(bytes)`. It hands back what each read gave the
 // program (`Module.zorpiHandOut(bytes)`), and, when q ended the run, how many bytes of the
-// last of those followed the q (`Module.zorpiQuit(untaken)`); the values its screens show come
-// as facts to `Module.zorpiValue(field, symbol, value, unit)`. `createZorpi` makes the
-// program's instance; the name is given by -sEXPORT_NAME in cmake/web.cmake. The page's UI
+// last of those followed the q (`Module.zorpiQuit(untaken)`); what it knows comes as facts
+// {kind, field, symbol, value, unit} to `Module.zorpiFact`. `createZorpi` makes the program's
+// instance; the name is given by -sEXPORT_NAME in cmake/web.cmake. The page's UI
 // (web/page.js) makes a ZorpiRun per run; web/record.js replays a run's results.
 'use strict';
 
@@ -76,7 +79,7 @@ class ZorpiReplay {
       await new Promise((resume) => setTimeout(resume, 0));
       this.since = performance.now();
     }
-    return {bytes: this.handOuts.at(this.next++), arrival: ZorpiRun.REPLAYED};
+    return {bytes: this.handOuts.at(this.next++), arrival: 'replayed'};
   }
 }
 ZorpiReplay.SLICE_MS = 12;
@@ -85,18 +88,21 @@ class ZorpiRun {
   /**
    * `show(bytes, drawn)` puts screen bytes on the terminal and calls `drawn` once drawn;
    * `onRead(kind, unread, lineGoesOn)` hears whenever the program begins to wait, what for,
-   * the number text it holds unread, and whether a line being typed goes on; `onComma()`
-   * hears when a comma typed in a number was taken as a decimal point. With `replay` (a
-   * ZorpiHandOuts of an earlier run), the run is handed those results first, quietly, and
-   * goes on from where they leave it.
+   * the number text it holds unread, and whether a line being typed goes on; `onFact(fact)`
+   * hears each fact the program states; `onComma()` hears when a comma typed in a number was
+   * taken as a decimal point. With `replay` (a ZorpiHandOuts of an earlier run), the run is
+   * handed those results first, quietly, and goes on from where they leave it, its number
+   * line begun with `begun`.
    */
-  constructor({show, onRead = () => {}, onComma = () => {}, replay = null}) {
+  constructor({show, onRead, onFact, onComma, replay = null, begun = ''}) {
     this.show = show;
     this.onRead = onRead;
+    this.onFact = onFact;
     this.onComma = onComma;
     this.replay = replay === null ? null : new ZorpiReplay(replay);
+    this.begun = begun;
     this.module = null;
-    this.readKind = ZorpiRun.MENU_KEY;  // what the program waits for, or last waited for
+    this.readKind = 'menu';  // what the program waits for, or last waited for
     this.handOuts = new ZorpiHandOuts();
     this.quitUntaken = null;  // after a q: how many bytes of the last result followed it
     this.typed = [];          // {bytes, arrival} typed and not yet read, oldest first
@@ -111,13 +117,15 @@ class ZorpiRun {
 
   /** Runs the program in a fresh instance to its end; resolves with its exit status. */
   async run() {
+    const quiet = () => {};
     this.module = {
       zorpiRead: (capacity, kind, unread) => this.read(capacity, kind, unread),
-      zorpiWrite: this.replay === null ? (bytes) => this.write(bytes) : null,
+      zorpiWrite: this.replay === null ? (bytes) => this.write(bytes) : quiet,
       zorpiHandOut: (bytes) => this.handOuts.add(bytes),
       zorpiQuit: (untaken) => {
         this.quitUntaken = untaken;
       },
+      zorpiFact: this.replay === null ? (fact) => this.onFact(fact) : quiet,
     };
     const program = await createZorpi(this.module);
     try {
@@ -141,15 +149,16 @@ class ZorpiRun {
 
   /** True when an Enter was typed with or after the byte that ended the run. */
   enterTypedAtTheEnd() {
-    const typedEnter = (piece) => piece.arrival === ZorpiRun.TYPED && piece.bytes.includes(13);
+    const typedEnter = (piece) => piece.arrival === 'typed' && piece.bytes.includes(13);
     const last = this.handOuts.count > 0 ? this.handOuts.at(this.handOuts.count - 1) : [];
     const after = this.quitUntaken === null ? [] : last.subarray(last.length - this.quitUntaken);
-    return (this.lastGiven !== null && this.lastGiven.arrival === ZorpiRun.TYPED &&
+    return (this.lastGiven !== null && this.lastGiven.arrival === 'typed' &&
             after.includes(10)) || this.typed.some(typedEnter);
   }
 
   // The program's read of at most `capacity` bytes for `kind`, holding `unread`: a replayed
-  // result while there is one, and from then on what is typed, with the screen shown again.
+  // result while there is one, then the line that was being typed, and from then on what is
+  // typed, with the screen shown again.
   read(capacity, kind, unread) {
     if (this.replay !== null) {
       if (!this.replay.done()) {
@@ -157,11 +166,17 @@ class ZorpiRun {
       }
       this.replay = null;
       this.module.zorpiWrite = (bytes) => this.write(bytes);
+      this.module.zorpiFact = (fact) => this.onFact(fact);
+    }
+    if (this.begun !== '' && kind === 'number') {
+      const begun = ZorpiRun.encoder.encode(this.begun);
+      this.begun = '';
+      return Promise.resolve({bytes: begun, arrival: 'begun'});
     }
     return new Promise((resolve) => {
       this.pendingRead = {resolve, capacity};
       this.readKind = kind;
-      this.lineGoesOn = this.lineGoesOn && kind === ZorpiRun.NUMBER_READ;
+      this.lineGoesOn = this.lineGoesOn && kind === 'number';
       this.onRead(kind, unread, this.lineGoesOn);
       if (this.stopped) {
         this.endKeyboard();
@@ -172,7 +187,7 @@ class ZorpiRun {
 
   /** Text typed or pasted at the terminal, as xterm.js's onData gives it. */
   type(data, arrival) {
-    if (data === ZorpiRun.CTRL_C && arrival === ZorpiRun.TYPED) {
+    if (data === ZorpiRun.CTRL_C && arrival === 'typed') {
       this.typed = [];  // whatever waits, a paste included, is dropped, as a terminal does
       this.interruptNow = true;
     }
@@ -199,7 +214,7 @@ class ZorpiRun {
 
   endKeyboard() {
     if (this.pendingRead !== null) {
-      this.pendingRead.resolve({bytes: new Uint8Array(0), arrival: ZorpiRun.TYPED});
+      this.pendingRead.resolve({bytes: new Uint8Array(0), arrival: 'typed'});
       this.pendingRead = null;
     }
   }
@@ -236,7 +251,7 @@ class ZorpiRun {
       const {resolve, capacity} = this.pendingRead;
       this.pendingRead = null;
       const given = this.takeTyped(Math.min(capacity, ZorpiRun.READ_LIMIT));
-      if (this.readKind === ZorpiRun.NUMBER_READ && given.arrival === ZorpiRun.TYPED) {
+      if (this.readKind === 'number' && given.arrival === 'typed') {
         this.commaAsPoint(given.bytes);
         this.lineGoesOn = !given.bytes.includes(13);
       }
@@ -263,8 +278,8 @@ class ZorpiRun {
   // one, so that its pieces end where its lines do.
   takeTyped(limit) {
     const first = this.typed[0];
-    if (first.arrival !== ZorpiRun.TYPED || first.bytes.length > limit) {
-      const rest = first.arrival === ZorpiRun.TYPED ? ZorpiRun.TYPED : ZorpiRun.REST_OF_PASTE;
+    if (first.arrival !== 'typed' || first.bytes.length > limit) {
+      const rest = first.arrival === 'typed' ? 'typed' : 'restOfPaste';
       let size = first.bytes.length;
       if (size > limit) {
         const lineEnd = first.bytes.subarray(0, limit).lastIndexOf(13);
@@ -277,7 +292,7 @@ class ZorpiRun {
     }
     let size = 0;
     let count = 0;
-    while (count < this.typed.length && this.typed[count].arrival === ZorpiRun.TYPED &&
+    while (count < this.typed.length && this.typed[count].arrival === 'typed' &&
            size + this.typed[count].bytes.length <= limit) {
       size += this.typed[count++].bytes.length;
     }
@@ -287,20 +302,10 @@ class ZorpiRun {
       bytes.set(piece.bytes, at);
       at += piece.bytes.length;
     }
-    return {bytes, arrival: ZorpiRun.TYPED};
+    return {bytes, arrival: 'typed'};
   }
 }
 
-// What a read waits for, numbered as the program's ReadKind.
-ZorpiRun.MENU_KEY = 0;
-ZorpiRun.FORM_FIT_MENU_KEY = 1;
-ZorpiRun.ANY_KEY = 2;
-ZorpiRun.NUMBER_READ = 3;
-// How bytes reach the program, numbered as its Arrival, and a result of an earlier run.
-ZorpiRun.TYPED = 0;
-ZorpiRun.PASTE = 1;
-ZorpiRun.REST_OF_PASTE = 2;
-ZorpiRun.REPLAYED = 3;
 ZorpiRun.CTRL_C = '\x03';
 ZorpiRun.COMMA = 0x2c;
 ZorpiRun.POINT = 0x2e;

@@ -7,19 +7,16 @@
 // meanings the help gives each field.
 'use strict';
 
-// The fields whose lines name a choice by its number rather than show a value.
-const ZorpiRecordChoices = ['typ', 'polygonTyp', 'beanArt', 'variante', 'isSelfLocking'];
-
 /**
- * Resolves with {values, results, banner}: the facts {field, symbol, value, unit} that the
- * listing and the results state, in their order, and the banner, for a run that was handed
+ * Resolves with {values, results, banner}: the facts {kind, field, symbol, value, unit} that
+ * the listing and the results state, in their order, and the banner, for a run that was handed
  * `handOuts`.
  */
 async function zorpiCalculationRecord(handOuts) {
   const replay = new ZorpiReplay(handOuts);
   const kept = {w: [], g: [], i: []};
   let phase = 'replay';
-  const typed = (text) => ({bytes: ZorpiRun.encoder.encode(text), arrival: ZorpiRun.TYPED});
+  const typed = (text) => ({bytes: ZorpiRun.encoder.encode(text), arrival: 'typed'});
   const answer = (kind) => {
     if (phase === 'replay' && !replay.done()) {
       return replay.answer();
@@ -27,25 +24,29 @@ async function zorpiCalculationRecord(handOuts) {
     if (phase === 'replay') {
       phase = 'leave';
     }
-    if (kind === ZorpiRun.NUMBER_READ) {
-      return {bytes: new Uint8Array(0), arrival: ZorpiRun.REPLAYED};
+    if (kind === 'number') {
+      return {bytes: new Uint8Array(0), arrival: 'replayed'};
     }
-    if (kind === ZorpiRun.ANY_KEY) {
+    if (kind === 'page' || kind === 'info') {
       return typed(phase === 'leave' ? 'x' : ' ');
     }
     phase = {leave: 'w', w: 'g', g: 'i', i: 'done'}[phase];
     return typed(phase === 'done' ? '' : phase);  // nothing typed: the keyboard has closed
   };
+  const nothing = () => {};
   const program = await createZorpi({
     zorpiRead: (capacity, kind) => Promise.resolve(answer(kind)),
-    zorpiValue: (field, symbol, value, unit) => {
+    zorpiWrite: nothing,
+    zorpiHandOut: nothing,
+    zorpiQuit: nothing,
+    zorpiFact: (fact) => {
       if (phase in kept) {
-        kept[phase].push({field, symbol, value, unit});
+        kept[phase].push(fact);
       }
     },
   });
-  await program.ccall('main', 'number', [], [], {async: true}).catch(() => {});
-  const banner = kept.i.find((shown) => shown.field === 'banner');
+  await program.ccall('main', 'number', [], [], {async: true});
+  const banner = kept.i.find((fact) => fact.kind === 'banner');
   return {values: kept.w, results: kept.g, banner: banner === undefined ? '' : banner.symbol};
 }
 
@@ -75,9 +76,8 @@ function zorpiMeaning(field, sections) {
 // The connection type in words with what sets it apart: "Kegelverbindung 1:10",
 // "Polygon P4C", "Klemmverbindung, Nabe geteilt".
 function zorpiTypeInWords(typ, fact) {
-  const profile = fact('polygonTyp');
-  if (profile !== undefined || typ === 0) {
-    return profile === undefined ? '' : profile.symbol;
+  if (typ === 4 || typ === 0) {
+    return typ === 4 ? fact('typ').symbol || 'Polygon' : '';
   }
   let words = zorpiHelpTable(ZorpiTypeSections[typ - 1]).previousElementSibling.textContent
       .replace(/^\d+ /, '');
@@ -87,26 +87,26 @@ function zorpiTypeInWords(typ, fact) {
   return variant === undefined ? words : words + ', ' + variant.symbol;
 }
 
-// The kind of loading with its number, words and factor for type `typ`.
-function zorpiLoadingLine(typ, fact) {
-  if (typ === 5 || typ === 6) {
+// The kind of loading the calculation used, with its number, words and the factor of pzul.
+function zorpiLoadingLine(results) {
+  const kind = results.find((fact) => fact.kind === 'loading');
+  const factor = results.find((fact) => fact.kind === 'derived' && fact.field === 'f');
+  if (kind === undefined || kind.value === '') {
     return 'Beanspruchungsart: bei Kegel- und Klemmverbindung ist pzul = p0';
   }
-  const kind = fact('beanArt');
-  if (kind === undefined) {
+  if (factor === undefined) {
     return 'Beanspruchungsart: keine gewählt – pzul bleibt, wie es war';
   }
   const row = zorpiHelpTable('loading').querySelector(`tr[data-number="${kind.value}"]`);
-  const factor = row.dataset.factors.split(' ')[typ === 4 ? 1 : 0];
   return `Beanspruchungsart: ${kind.value} – ${row.querySelector('span').textContent} – ` +
-         `pzul = ${factor} p0`;
+         `pzul = ${factor.value} p0`;
 }
 
 // A row of the record: the symbol, its meaning, the value and the unit as shown; a line that
 // names a choice is its value.
 function zorpiRecordRow(shown, sections) {
   const row = document.createElement('tr');
-  const choice = ZorpiRecordChoices.includes(shown.field);
+  const choice = shown.kind === 'choice';
   const cells = [choice ? '' : shown.symbol, zorpiMeaning(shown.field, sections),
                  choice ? shown.symbol : shown.value, shown.unit];
   cells.forEach((text, column) => {
@@ -126,17 +126,18 @@ function zorpiLayRecord(record, about) {
   const page = document.getElementById('druck-berechnung');
   const place = (name) => page.querySelector(`[data-feld="${name}"]`);
   const fact = (field) => record.values.find((shown) => shown.field === field);
-  const typ = fact('polygonTyp') !== undefined ? 4 : Number((fact('typ') || {value: 0}).value);
+  const typ = Number((fact('typ') || {value: 0}).value);
   const sections = typ === 0 ? ['common'] : [ZorpiTypeSections[typ - 1], 'common'];
   place('titel').textContent = about.title;
   place('typ').textContent = zorpiTypeInWords(typ, fact);
   place('datum').textContent = about.date;
   place('eingaben').replaceChildren(...record.values
-      .filter((shown) => !ZorpiRecordChoices.includes(shown.field))
+      .filter((shown) => shown.kind === 'value')
       .map((shown) => zorpiRecordRow(shown, sections)));
-  place('beanspruchung').textContent = zorpiLoadingLine(typ, fact);
-  place('ergebnisse').replaceChildren(...record.results.map(
-      (shown) => zorpiRecordRow(shown, ['results'])));
+  place('beanspruchung').textContent = zorpiLoadingLine(record.results);
+  place('ergebnisse').replaceChildren(...record.results
+      .filter((shown) => shown.kind === 'value' || shown.kind === 'choice')
+      .map((shown) => zorpiRecordRow(shown, ['results'])));
   place('verfahren').textContent = record.banner;
   place('bearbeiter').textContent = about.preparer;
   place('geprueft').textContent = about.checker;

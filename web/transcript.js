@@ -70,6 +70,23 @@ class ZorpiTranscript {
     }
   }
 
+  /** Where the writing stands now, for `cut`. */
+  mark() {
+    return {finished: this.finishedLines(), line: this.line, column: this.column};
+  }
+
+  /** Takes back what was written on the current line since `mark`, if no line ended since. */
+  cut(mark) {
+    if (mark.finished === this.finishedLines()) {
+      this.line = mark.line;
+      this.column = mark.column;
+    }
+  }
+
+  finishedLines() {
+    return this.dropped + this.lines.length - this.first;
+  }
+
   /** The text shown so far, lines joined with LF. */
   text() {
     const shown = (line) => line.replace(/\0+$/, '').replace(/\0/g, ' ');

@@ -10,16 +10,22 @@ constexpr double kPolygonFactors[] = {1.1, 1.0, 0.75, 0.6, 0.45};
 
 }  // namespace
 
-void setAllowablePressure(ConnectionRecord& r) {
+double loadFactor(const ConnectionRecord& r) {
   if (r.typ == Kegel || r.typ == Klemm) {
-    r.pzul = r.p0;
-    return;
+    return 1;
   }
-  if (r.beanArt < EinseitigRuhend || r.beanArt > WechselndStark) {
-    return;
+  if (!isFormFit(r.typ) || r.beanArt < EinseitigRuhend || r.beanArt > WechselndStark) {
+    return 0;
   }
   const double* factors = r.typ == Polygon ? kPolygonFactors : kKeyFactors;
-  r.pzul = factors[r.beanArt - 1] * r.p0;
+  return factors[r.beanArt - 1];
+}
+
+void setAllowablePressure(ConnectionRecord& r) {
+  const double factor = loadFactor(r);
+  if (factor != 0) {
+    r.pzul = factor * r.p0;
+  }
 }
 
 }  // namespace zorpi

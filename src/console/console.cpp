@@ -36,7 +36,7 @@ void noteShownValue(Output& output, std::string_view field, std::string_view for
     whole.append(before).append(shown).append(after);
     shown = whole;
   }
-  output.noteValue({field, symbol, shown, unit});
+  output.noteFact({FactKind::Value, field, symbol, shown, unit});
 }
 
 // Splits "text %g more" around its two-character conversion and prints it with the value
@@ -51,7 +51,7 @@ void printFormatted(Session& session, std::string_view field, std::string_view f
   } else {
     output.append(format.substr(0, at));
     const std::string_view shown = output.appendValue(value);
-    if (!field.empty() && output.wantsValues()) {
+    if (!field.empty() && output.wantsFacts()) {
       noteShownValue(output, field, format, at, shown);
     }
     output.append(format.substr(at + 2));
@@ -59,15 +59,19 @@ void printFormatted(Session& session, std::string_view field, std::string_view f
   output.flushIfFull();
 }
 
-// Prints `line` and a line break, and tells the sink the line as the fact `field`, with
-// `value` where the line names a choice.
-void printFactLine(Session& session, std::string_view field, std::string_view line,
-                   std::string_view value) {
+// Prints `line` and a line break (nothing when it is empty), and states it as a fact of `kind`
+// about `field`, with the number `value` where it names one.
+void printFactLine(Session& session, FactKind kind, std::string_view field, std::string_view line,
+                   std::int32_t value) {
   Output& output = session.output();
-  output.append(line);
-  output.append("\n");
-  if (output.wantsValues()) {
-    output.noteValue({field, line, value, {}});
+  if (!line.empty()) {
+    output.append(line);
+    output.append("\n");
+  }
+  if (output.wantsFacts()) {
+    std::string number;
+    appendD(number, value);
+    output.noteFact({kind, field, line, number, {}});
   }
   output.flushIfFull();
 }
@@ -96,15 +100,34 @@ void printField(Session& session, std::string_view field, std::string_view forma
   printFormatted(session, field, format, value);
 }
 
-void printLine(Session& session, std::string_view field, std::string_view line) {
-  printFactLine(session, field, line, {});
-}
-
 void printChoice(Session& session, std::string_view field, std::int32_t value,
                  std::string_view line) {
-  std::string number;
-  appendD(number, value);
-  printFactLine(session, field, line, number);
+  printFactLine(session, FactKind::Choice, field, line, value);
+}
+
+void printType(Session& session, std::int32_t typ, std::string_view line) {
+  printFactLine(session, FactKind::Type, "typ", line, typ);
+}
+
+void printBanner(Session& session, std::string_view line) {
+  Output& output = session.output();
+  output.append(line);
+  output.append("\n");
+  output.noteFact({FactKind::Banner, {}, line, {}, {}});
+  output.flushIfFull();
+}
+
+void stateFact(Session& session, const Fact& fact) {
+  session.output().noteFact(fact);
+}
+
+void stateDerived(Session& session, std::string_view field, double value, std::string_view unit) {
+  Output& output = session.output();
+  if (output.wantsFacts()) {
+    std::string shown;
+    appendG(shown, value);
+    output.noteFact({FactKind::Derived, field, {}, shown, unit});
+  }
 }
 
 Key readKey(Session& session, ReadKind kind) {
@@ -133,7 +156,7 @@ void choicePrompt(Session& session, std::string_view prompt, std::int32_t& field
 
 bool pageBreak(Session& session) {
   printText(session, "weiter mit bel.Taste..");
-  const Key key = readKey(session, ReadKind::AnyKey);
+  const Key key = readKey(session, ReadKind::PageBreak);
   if (key == kAbandonKey || key == kEndOfKeys) {
     return false;
   }

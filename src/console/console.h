@@ -41,18 +41,24 @@ void printText(Session& session, std::string_view text);
 void printValue(Session& session, std::string_view format, double value);
 /// Prints `format` with its one "%d" replaced by `value`.
 void printValue(Session& session, std::string_view format, std::int32_t value);
-/// Prints `format` with `value` as printValue does, and tells the screen's sink the value
-/// shown, as a fact of the record field `field` (ShownValue).
+/// Prints `format` with `value` as printValue does, and states the value shown as a Value
+/// fact of the record field `field`.
 void printField(Session& session, std::string_view field, std::string_view format, double value);
 /// As above for an integer field.
 void printField(Session& session, std::string_view field, std::string_view format,
                 std::int32_t value);
-/// Prints `line` and a line break, and tells the sink the line as the fact `field`.
-void printLine(Session& session, std::string_view field, std::string_view line);
-/// Prints `line` and a line break: it names the choice `value` of `field`, which the sink is
-/// told as a fact.
+/// Prints `line` and a line break: it names the choice `value` of `field` (a Choice fact).
 void printChoice(Session& session, std::string_view field, std::int32_t value,
                  std::string_view line);
+/// Prints `line` and a line break, unless it is empty: it names the connection type `typ` (a
+/// Type fact, stated also when nothing is printed).
+void printType(Session& session, std::int32_t typ, std::string_view line);
+/// Prints the banner `line` and a line break (a Banner fact).
+void printBanner(Session& session, std::string_view line);
+/// States `fact`, which no screen shows, when the screen's sink wants facts.
+void stateFact(Session& session, const Fact& fact);
+/// States `value` of `field` as a Derived fact, written as "%g" writes it, with its `unit`.
+void stateDerived(Session& session, std::string_view field, double value, std::string_view unit);
 /// Waits for one keystroke for `kind` and returns its code 0..255 without echo; kEndOfKeys
 /// once the keys have ended or the output has failed, and from then on (KeyReader).
 Key readKey(Session& session, ReadKind kind);

@@ -9,11 +9,10 @@ namespace {
 // The type line: the polygon's names its profile, and without one there is none.
 void printTypeLine(Session& session, const ConnectionRecord& r) {
   if (r.typ == Polygon) {
-    if (r.polygonTyp == 1 || r.polygonTyp == 2) {
-      printChoice(session, "polygonTyp", r.polygonTyp, polygonListing(r.polygonTyp));
-    }
+    const bool profile = r.polygonTyp == 1 || r.polygonTyp == 2;
+    printType(session, r.typ, profile ? polygonListing(r.polygonTyp) : "");
   } else if (r.typ >= Passfeder && r.typ <= Klemm) {
-    printChoice(session, "typ", r.typ, typeNames(r.typ).listing);
+    printType(session, r.typ, typeNames(r.typ).listing);
   }
 }
 

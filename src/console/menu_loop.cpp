@@ -25,11 +25,11 @@ void printMenu(Session& session, const ConnectionRecord& r) {
 }  // namespace
 
 void showInfo(Session& session) {
-  printLine(session, "banner",
-            "ZORPI berechnet Welle-Nabe Verbindungen,vereinfacht nach DIN 6892 und verwandten "
-            "Normen,ZORPI-Entwicklerteam,Dezember 2026");
+  printBanner(session,
+              "ZORPI berechnet Welle-Nabe Verbindungen,vereinfacht nach DIN 6892 und verwandten "
+              "Normen,ZORPI-Entwicklerteam,Dezember 2026");
   printText(session, "weiter mit bel.Taste..");
-  readKey(session, ReadKind::AnyKey);
+  readKey(session, ReadKind::Info);
 }
 
 bool runMenuStep(Session& session, ConnectionRecord& r) {

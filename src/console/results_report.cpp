@@ -1,7 +1,10 @@
 #include "console/results_report.h"
 
+#include "calc/allowable_pressure.h"
 #include "calc/calculate.h"
 #include "calc/kegel.h"
+#include "console/text/value_format.h"
+#include "console/type_names.h"
 
 namespace zorpi {
 
@@ -32,11 +35,33 @@ void printKlemmLines(Session& session, const ConnectionRecord& r) {
   printField(session, "SigB", "SigB = %g [N/mm2]\n", r.SigB);
 }
 
+// States the kind of loading the calculation used (none for the taper and the clamp, which take
+// pzul = p0) and the factor f of pzul = f x p0 where one set pzul.
+void stateLoading(Session& session, const ConnectionRecord& r) {
+  if (!session.output().wantsFacts()) {
+    return;
+  }
+  std::string number;
+  std::string_view words;
+  if (isFormFit(r.typ)) {
+    appendD(number, r.beanArt);
+    if (r.beanArt >= EinseitigRuhend && r.beanArt <= WechselndStark) {
+      words = loadText(r.beanArt);
+    }
+  }
+  stateFact(session, {FactKind::Loading, "beanArt", words, number, {}});
+  const double factor = loadFactor(r);
+  if (factor != 0) {
+    stateDerived(session, "f", factor, {});
+  }
+}
+
 }  // namespace
 
 void showResults(Session& session, ConnectionRecord& r) {
   printText(session, "Ergebnisse\n");
   calculate(r);
+  stateLoading(session, r);
   if (r.typ == Kegel && !printKegelLines(session, r)) {
     return;
   }

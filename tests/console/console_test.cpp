@@ -81,40 +81,46 @@ TEST(Session, KeyReadsStateWhatTheyWaitFor) {
   StringOutputSink sink;
   Session session(input, sink);
   runMenuLoop(session);
-  const std::vector<std::string> waits = {"0:", "1:", "1:,5", "2:,5", "1:,5"};
+  const std::vector<std::string> waits = {"menu:", "formfit:", "formfit:,5", "page:,5",
+                                          "formfit:,5"};
   EXPECT_EQ(input.keyWaits, waits);
   EXPECT_EQ(input.quitUntaken, 1);
 }
 
 // The listing and the results state each value they print as a fact of its field, with the
-// symbol, the value and the unit as printed, and each choice by its number.
-TEST(Session, ScreensStateTheValuesTheyShow) {
+// symbol, the value and the unit as printed, each choice and the type by its number, and the
+// kind of loading the calculation used with the factor of pzul.
+TEST(Session, ScreensStateTheFactsTheyShow) {
   ScriptedInput input("aw  g q", "6\n");
   StringOutputSink sink;
   Session session(input, sink);
   runMenuLoop(session);
-  const std::vector<std::string> values = {"typ Klemmverb.=6 ",
-                                           "p0 p0=150 N/mm2",
-                                           "d d=0 mm",
-                                           "l l=0 mm",
-                                           "ls ls=0 mm",
-                                           "a a=0 mm",
-                                           "FV FV=96500 N",
-                                           "i i=0 ",
-                                           "m m=0 ",
-                                           "my my=0.11 ",
-                                           "FF FF=-nan N",
-                                           "TV TV=-nan Nm",
-                                           "SigB SigB=-nan N/mm2",
-                                           "p p=-nan N/mm2",
-                                           "pzul pzul=150 N/mm2"};
-  EXPECT_EQ(sink.values, values);
-  StringOutputSink taper;
-  ScriptedInput keys("wxg  q", "");
-  Session again(keys, taper);
+  const std::vector<std::string> facts = {"type typ Klemmverb.=6 ",
+                                          "value p0 p0=150 N/mm2",
+                                          "value d d=0 mm",
+                                          "value l l=0 mm",
+                                          "value ls ls=0 mm",
+                                          "value a a=0 mm",
+                                          "value FV FV=96500 N",
+                                          "value i i=0 ",
+                                          "value m m=0 ",
+                                          "value my my=0.11 ",
+                                          "loading beanArt = ",
+                                          "derived f =1 ",
+                                          "value FF FF=-nan N",
+                                          "value TV TV=-nan Nm",
+                                          "value SigB SigB=-nan N/mm2",
+                                          "value p p=-nan N/mm2",
+                                          "value pzul pzul=150 N/mm2"};
+  EXPECT_EQ(sink.facts, facts);
+  StringOutputSink polygon;
+  ScriptedInput keys("ad wxg q", "4\n1\n");
+  Session again(keys, polygon);
   runMenuLoop(again);
-  EXPECT_EQ(taper.values[2], "X Kegel=1:10 ");
-  EXPECT_EQ(taper.values[9], "isSelfLocking Selbsthemmung=1 ");
+  EXPECT_EQ(polygon.facts[0], "type typ =4 ") << "no profile: no line, but the type";
+  EXPECT_EQ(polygon.facts[3], "choice beanArt einseitig,ruhend=1 ");
+  EXPECT_EQ(polygon.facts[4], "loading beanArt einseitig,ruhend=1 ");
+  EXPECT_EQ(polygon.facts[5], "derived f =1.1 ");
 }
 
 // Records what had reached the screen each time the program began to wait for input.

@@ -27,7 +27,7 @@ ScriptedInput::ScriptedInput(std::vector<std::string> bursts, std::string standa
 std::size_t ScriptedInput::readKeyboard(Output& output, const KeyWait& wait, char* buffer,
                                         std::size_t capacity) {
   output.flush();
-  keyWaits.push_back(std::to_string(static_cast<int>(wait.kind)) + ":" + std::string(wait.unread));
+  keyWaits.push_back(std::string(nameOf(wait.kind)) + ":" + std::string(wait.unread));
   if (nextBurst_ >= bursts_.size() || capacity == 0) {
     return 0;
   }

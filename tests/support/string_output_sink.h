@@ -15,14 +15,15 @@ class StringOutputSink : public OutputSink {
     text.append(data, size);
     return true;
   }
-  bool wantsValues() const override { return true; }
-  /// Keeps each value shown as "field symbol=value unit".
-  void noteValue(const ShownValue& shown) override {
-    values.push_back(std::string(shown.field) + " " + std::string(shown.symbol) + "=" +
-                     std::string(shown.value) + " " + std::string(shown.unit));
+  bool wantsFacts() const override { return true; }
+  /// Keeps each fact as "kind field symbol=value unit".
+  void noteFact(const Fact& fact) override {
+    facts.push_back(std::string(nameOf(fact.kind)) + " " + std::string(fact.field) + " " +
+                    std::string(fact.symbol) + "=" + std::string(fact.value) + " " +
+                    std::string(fact.unit));
   }
   std::string text;
-  std::vector<std::string> values;
+  std::vector<std::string> facts;
 };
 
 }  // namespace zorpi::testing

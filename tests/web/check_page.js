@@ -22,7 +22,8 @@ const [pagePath, replay, program, transcriptDir, chromiumPath] = process.argv.sl
 const pageUrl = 'file://' + path.resolve(pagePath);
 
 // Sessions as bursts of keys: a burst of one key is typed, a longer one is pasted, except
-// the function and arrow keys, which are pressed.
+// the function and arrow keys, which are pressed; keys in an array are typed in one moment,
+// and {insert} is text that comes without a key (an on-screen keyboard's, say).
 const keyNames = {
   '\r': 'Enter', '\x7f': 'Backspace', ' ': 'Space', '\x04': 'Control+d', '\x03': 'Control+c',
   '\x15': 'Control+u',
@@ -46,12 +47,23 @@ const sessions = {
   'Backspace over a tab': ['c', '\t5'].concat(typed('\x7f\x7f7 1 2 3 4\rq')),
   'a line pasted ahead, typed on': ['c\r12'].concat(typed('5\r1 1 1 1\rwxq')),
   'a line pasted ahead, erased': ['c\r12'].concat(typed('\x7f\x7f5\r1 1 1 1\rwxq')),
+  'Enter and Ctrl-D together': typed('a1\r').concat(['c\r12', ['5', '\r', '\x04']],
+                                                    typed('wxcwxq')),
+  'the rest of a line ended with Ctrl-D': typed('a1\rb100 150\x04c5\rwxq'),
+  'text without keys': [{insert: 'c'}].concat(typed('12\r1 1 1 1\r'),
+                                              [{insert: '77'}, {insert: 'ä'}], typed('wxq')),
 };
 // What a session's saved text must show besides: the prompt's line and the value w lists.
 const mustShow = {
   'a line pasted ahead, typed on': ['p0 [N/mm2]= 125\n', 'p0= 125 [N/mm2]'],
   'a line pasted ahead, erased': ['p0 [N/mm2]= 5', 'p0= 5 [N/mm2]'],
+  'Enter and Ctrl-D together': ['p0 [N/mm2]= 125\n', 'p0= 125 [N/mm2]'],
+  'the rest of a line ended with Ctrl-D': ['p0 [N/mm2]= 1505\n', 'p0= 1505 [N/mm2]'],
+  'text without keys': ['p0= 12 [N/mm2]'],
 };
+
+// The bytes a burst sends.
+const bytesOf = (burst) => Array.isArray(burst) ? burst.join('') : burst.insert || burst;
 
 // What the line under the terminal says when a run has ended with `status`.
 function ended(status) {
@@ -83,7 +95,7 @@ function atTerminal(bursts) {
       const bytes = Buffer.concat(out);
       done({text: render(bytes), bytes, status: Number(stderr.trim())});
     });
-    run.stdin.end(bursts.join('\0'));
+    run.stdin.end(bursts.map(bytesOf).join('\0'));
   });
 }
 
@@ -114,6 +126,12 @@ async function openPage(context) {
   return page;
 }
 
+// Text that comes as an input event alone, as from an on-screen keyboard.
+async function insert(page, text) {
+  await page.evaluate((data) => document.querySelector('#terminal textarea').dispatchEvent(
+      new InputEvent('input', {inputType: 'insertText', data, bubbles: true})), text);
+}
+
 async function paste(page, text) {
   await page.evaluate((pasted) => {
     const data = new DataTransfer();
@@ -138,6 +156,10 @@ async function atPage(browser, bursts, terminalBytes = Buffer.alloc(0), tap = fa
   for (const burst of bursts) {
     if (tap) {
       await page.tap(`#tasten button[data-key="${barNames[burst] || burst}"]`);
+    } else if (Array.isArray(burst)) {
+      await page.evaluate((keys) => window.zorpi.typeTogether(keys), burst);
+    } else if (burst.insert) {
+      await insert(page, burst.insert);
     } else if (keyNames[burst] || burst.length === 1) {
       await page.keyboard.press(keyNames[burst] || burst);
     } else {
@@ -322,6 +344,19 @@ async function checkForEveryone(browser, context, check) {
   await typedAt(page, 'w');
   check('a slip undone: the run goes on with the last values',
         (await page.evaluate(() => window.zorpi.screen())).includes('p0= 123 [N/mm2]'), true);
+  // A line being typed goes on after "Neu starten"; a typed Ctrl-C drops it, as a terminal.
+  for (const [ending, shown] of [['#neu', '125'], ['Control+c', '5']]) {
+    await typedAt(page, 'xc12');
+    await (ending.startsWith('#') ? page.click(ending) : page.keyboard.press(ending));
+    await settled(page);
+    await page.click('#weiter');
+    await settled(page);
+    await typedAt(page, '5\r1 1 1 1\rw');
+    const screen = await page.evaluate(() => window.zorpi.screen());
+    check(`the line being typed, after ${ending}: the screen shows what the run takes`,
+          screen.includes(`p0 [N/mm2]= ${shown}\n`) + ' ' + screen.includes(`p0= ${shown} [N/mm2]`),
+          'true true');
+  }
   await page.close();
 
   const phone = await browser.newContext({viewport: {width: 390, height: 844}, hasTouch: true,

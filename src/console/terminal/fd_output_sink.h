@@ -17,9 +17,9 @@ class FdOutputSink : public OutputSink {
  public:
   explicit FdOutputSink(int fd) : fd_(fd) {}
   bool write(const char* data, std::size_t size) override;
-  /// The page hears the values shown; a terminal has no use for them.
-  bool wantsValues() const override;
-  void noteValue(const ShownValue& shown) override;
+  /// The page hears the facts; a terminal has no use for them.
+  bool wantsFacts() const override;
+  void noteFact(const Fact& fact) override;
 
  private:
   int fd_;

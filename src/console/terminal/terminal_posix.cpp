@@ -469,7 +469,8 @@ std::size_t EditedLine::read(Output& output, std::string_view begun, char* buffe
       takeSettings(gSaved);
     }
     waitForTheScreen();
-    line_.showAgain(gScreenLine);  // the prompt's column, and what waited, after it
+    line_.noteScreenLine(gScreenLine);  // the prompt, and what waited after it
+    line_.showAgain();
     line_.receive(begun);
     line_.receive(std::string_view(held, heldSize));
     showEcho();
@@ -498,7 +499,8 @@ bool EditedLine::typeUntilALineIsWhole(bool saved) {
       gResumed = false;
       takeSettings(gSaved);
       FdOutputSink(gTerminal).write(gScreenLine.data(), gScreenLine.size());
-      line_.showAgain(gScreenLine);
+      line_.noteScreenLine(gScreenLine);
+      line_.showAgain();
       showEcho();
     }
     const ssize_t got = readWaitingKeys(keys, sizeof keys);
@@ -605,11 +607,11 @@ std::size_t TerminalInput::readStandardInput(Output& output, std::string_view be
 
 void TerminalInput::noteQuit(std::size_t) {}
 
-bool FdOutputSink::wantsValues() const {
+bool FdOutputSink::wantsFacts() const {
   return false;
 }
 
-void FdOutputSink::noteValue(const ShownValue&) {}
+void FdOutputSink::noteFact(const Fact&) {}
 
 bool FdOutputSink::write(const char* data, std::size_t size) {
   while (size > 0) {

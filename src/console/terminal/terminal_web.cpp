@@ -2,15 +2,17 @@
 // page's terminal widget go through the line discipline a terminal would apply, and screen
 // text goes to the widget unchanged.
 //
-// The seam's other side is web/program_io.js. The program states facts, the page never reads
-// the screen: each read tells what it waits for (ReadKind) and the number text left unread;
-// each result handed to the program goes back to the page (`Module.zorpiHandOut`), so that a
-// later run can be handed the same; `Module.zorpiQuit` learns how much of the last one
-// followed the q that ended the run; and each value the listing and the results show goes
-// to `Module.zorpiValue`. `Module.zorpiRead(capacity, kind, unread)` resolves with the next
-// bytes and how they arrived: typed or pasted (through the line discipline), or replayed (a
-// result of an earlier run, handed to the program as it is; none at a number read is the end
-// of the typed input). A read waits through Asyncify.
+// The seam's other side is web/program_io.js. Across it travel only the names of
+// console/text/vocabulary.h, and the program calls the page's functions named there, each of
+// which the page must define (checked when the terminal opens). The program states facts, the
+// page never reads the screen: each read tells what it waits for and the number text left
+// unread; each result handed to the program goes back to the page (zorpiHandOut), so that a
+// later run can be handed the same; zorpiQuit learns how much of the last one followed the q
+// that ended the run; the screens' values, the line being typed and the rest go to zorpiFact.
+// zorpiRead(capacity, kind, unread) resolves with the next bytes and how they arrived: typed
+// or pasted (through the line discipline), replayed (a result of an earlier run, handed to
+// the program as it is; none at a number read is the end of the typed input), or begun (the
+// line an earlier run was typing). A read waits through Asyncify.
 
 #include <emscripten.h>
 
@@ -20,6 +22,7 @@
 #include "console/terminal/fd_output_sink.h"
 #include "console/terminal/terminal_input.h"
 #include "console/text/line_discipline.h"
+#include "console/text/vocabulary.h"
 
 namespace zorpi {
 
@@ -27,56 +30,58 @@ namespace {
 
 // As a shell reports a run ended by Ctrl-C (128 + SIGINT).
 constexpr int kInterruptedStatus = 130;
-// How the page says a read's bytes are a result the program took in an earlier run; the
-// other numbers are the line discipline's Arrival.
-constexpr int kReplayed = 3;
 // The most the page hands over at once: a replayed line read's block.
 constexpr std::size_t kPageBytes = 64 * 1024;
+// Room for the longest name of an arrival.
+constexpr int kNameBytes = 32;
 
-// Resolves with at most `capacity` bytes from the page, copied to `buffer`, and how they
-// arrived in `arrival`; 0 typed bytes once the page has no more keyboard for this run.
+// Fails the run, with `message`, where the page sees it.
+EM_JS(void, pageFail, (const char* message), { throw new Error(UTF8ToString(message)); });
+
+// Fails the run unless the page defines each of the functions named in `names`, separated by
+// blanks.
+// clang-format off
+EM_JS(void, pageCheck, (const char* names), {
+  const missing = UTF8ToString(names).split(' ').filter((name) => typeof Module[name] !== 'function');
+  if (missing.length > 0) {
+    throw new Error('the page does not define ' + missing.join(', '));
+  }
+});
+// clang-format on
+
+// Resolves with at most `capacity` bytes from the page, copied to `buffer`, and the name of
+// how they arrived in `arrival`; 0 typed bytes once the page has no more keyboard for this run.
 EM_ASYNC_JS(int, pageRead,
-            (char* buffer, int capacity, int kind, const char* unread, int unreadSize,
-             int* arrival),
+            (char* buffer, int capacity, const char* kind, const char* unread, int unreadSize,
+             char* arrival, int arrivalSize),
             {
-              const given =
-                  await Module.zorpiRead(capacity, kind, UTF8ToString(unread, unreadSize));
+              const given = await Module.zorpiRead(capacity, UTF8ToString(kind),
+                                                   UTF8ToString(unread, unreadSize));
               HEAPU8.set(given.bytes, buffer);
-              HEAP32[arrival >> 2] = given.arrival;
+              stringToUTF8(given.arrival, arrival, arrivalSize);
               return given.bytes.length;
             });
 
-// Hands `size` bytes at `data` to the page; the page gets a copy, since memory may move. A
-// page that shows nothing (a replay) has no zorpiWrite, and nothing is copied.
-EM_JS(void, pageWrite, (const char* data, int size), {
-  const write = Module.zorpiWrite;
-  if (write) {
-    write(HEAPU8.slice(data, data + size));
-  }
-});
+// Hands `size` bytes at `data` to the page; the page gets a copy, since memory may move.
+EM_JS(void, pageWrite, (const char* data, int size),
+      { Module.zorpiWrite(HEAPU8.slice(data, data + size)); });
 
-EM_JS(void, pageHandOut, (const char* data, int size), {
-  const handOut = Module.zorpiHandOut;
-  if (handOut) {
-    handOut(HEAPU8.slice(data, data + size));
-  }
-});
+EM_JS(void, pageHandOut, (const char* data, int size),
+      { Module.zorpiHandOut(HEAPU8.slice(data, data + size)); });
 
-EM_JS(void, pageQuit, (int untaken), {
-  if (Module.zorpiQuit) {
-    Module.zorpiQuit(untaken);
-  }
-});
+EM_JS(void, pageQuit, (int untaken), { Module.zorpiQuit(untaken); });
 
-EM_JS(void, pageValue,
-      (const char* field, int fieldSize, const char* symbol, int symbolSize, const char* value,
-       int valueSize, const char* unit, int unitSize),
+EM_JS(void, pageFact,
+      (const char* kind, const char* field, int fieldSize, const char* symbol, int symbolSize,
+       const char* value, int valueSize, const char* unit, int unitSize),
       {
-        const note = Module.zorpiValue;
-        if (note) {
-          note(UTF8ToString(field, fieldSize), UTF8ToString(symbol, symbolSize),
-               UTF8ToString(value, valueSize), UTF8ToString(unit, unitSize));
-        }
+        Module.zorpiFact({
+          kind : UTF8ToString(kind),
+          field : UTF8ToString(field, fieldSize),
+          symbol : UTF8ToString(symbol, symbolSize),
+          value : UTF8ToString(value, valueSize),
+          unit : UTF8ToString(unit, unitSize)
+        });
       });
 
 LineDiscipline gDiscipline;
@@ -102,19 +107,32 @@ void showEcho() {
   writeToPage(echo.data(), echo.size());
 }
 
+// States the line being typed as a fact of `kind`: LineBegins before anything of it is shown,
+// Line as it stands after each change.
+void stateLine(FactKind kind) {
+  const std::string_view name = nameOf(kind);
+  const std::string_view line = gDiscipline.editing();
+  pageFact(name.data(), "", 0, "", 0, line.data(), sizeOf(line), "", 0);
+}
+
 // Waits for the page's next bytes for a read of `kind`: typing goes to the line discipline,
-// which echoes it, and a typed Ctrl-C ends the run here; a replayed result waits in
-// gReplayed, and what the discipline held is dropped. False once the page has closed the
-// keyboard.
+// which echoes it, and a typed Ctrl-C ends the run here; the line an earlier run was typing is
+// begun; a replayed result waits in gReplayed, and what the discipline held is dropped. False
+// once the page has closed the keyboard.
 bool receiveFromPage(ReadKind kind, std::string_view unread) {
   static char given[kPageBytes];
-  int arrival = 0;
+  char name[kNameBytes] = "";
   const int got = gKeyboardClosed
                       ? 0
-                      : pageRead(given, static_cast<int>(sizeof given), static_cast<int>(kind),
-                                 unread.data(), sizeOf(unread), &arrival);
-  if (arrival == kReplayed) {
-    gReplayed.assign(given, static_cast<std::size_t>(got));
+                      : pageRead(given, static_cast<int>(sizeof given), nameOf(kind).data(),
+                                 unread.data(), sizeOf(unread), name, kNameBytes);
+  const std::string_view bytes(given, static_cast<std::size_t>(got > 0 ? got : 0));
+  Arrival arrival = Arrival::Typed;
+  if (!arrivalNamed(name, arrival)) {
+    pageFail("the page named an arrival the program does not know");
+  }
+  if (arrival == Arrival::Replayed) {
+    gReplayed.assign(bytes);
     gReplayedWaiting = true;
     gDiscipline = LineDiscipline();
     return true;
@@ -123,8 +141,11 @@ bool receiveFromPage(ReadKind kind, std::string_view unread) {
     gKeyboardClosed = true;
     return false;
   }
-  gDiscipline.receive(std::string_view(given, static_cast<std::size_t>(got)),
-                      static_cast<Arrival>(arrival));
+  if (arrival == Arrival::Begun) {
+    gDiscipline.beginLine(bytes);
+  } else {
+    gDiscipline.receive(bytes, arrival);
+  }
   showEcho();
   if (gDiscipline.interrupted()) {
     std::_Exit(kInterruptedStatus);
@@ -149,6 +170,12 @@ std::size_t handedOut(const char* data, std::size_t size) {
 }  // namespace
 
 TerminalInput::TerminalInput() {
+  std::string names;
+  for (const std::string_view name : kPageFunctions) {
+    names.append(name).append(" ");
+  }
+  names.pop_back();
+  pageCheck(names.c_str());
   gDiscipline = LineDiscipline();
   gKeyboardClosed = false;
   gReplayed.clear();
@@ -186,9 +213,13 @@ std::size_t TerminalInput::readStandardInput(Output& output, std::string_view be
   if (output.failed()) {
     return 0;
   }
+  stateLine(FactKind::LineBegins);
+  gDiscipline.showAgain();  // what was typed on after the last line, after this prompt
   gDiscipline.beginLine(begun);
   showEcho();
+  stateLine(FactKind::Line);
   while (!gReplayedWaiting && !gDiscipline.hasLine() && receiveFromPage(ReadKind::Number, {})) {
+    stateLine(FactKind::Line);
   }
   const std::size_t got =
       gReplayedWaiting ? takeReplayed(buffer, capacity) : gDiscipline.takeLine(buffer, capacity);
@@ -206,13 +237,14 @@ bool FdOutputSink::write(const char* data, std::size_t size) {
   return true;
 }
 
-bool FdOutputSink::wantsValues() const {
+bool FdOutputSink::wantsFacts() const {
   return true;
 }
 
-void FdOutputSink::noteValue(const ShownValue& shown) {
-  pageValue(shown.field.data(), sizeOf(shown.field), shown.symbol.data(), sizeOf(shown.symbol),
-            shown.value.data(), sizeOf(shown.value), shown.unit.data(), sizeOf(shown.unit));
+void FdOutputSink::noteFact(const Fact& fact) {
+  pageFact(nameOf(fact.kind).data(), fact.field.data(), sizeOf(fact.field), fact.symbol.data(),
+           sizeOf(fact.symbol), fact.value.data(), sizeOf(fact.value), fact.unit.data(),
+           sizeOf(fact.unit));
 }
 
 }  // namespace zorpi

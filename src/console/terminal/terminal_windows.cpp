@@ -194,11 +194,11 @@ std::size_t TerminalInput::readStandardInput(Output& output, std::string_view be
 
 void TerminalInput::noteQuit(std::size_t) {}
 
-bool FdOutputSink::wantsValues() const {
+bool FdOutputSink::wantsFacts() const {
   return false;
 }
 
-void FdOutputSink::noteValue(const ShownValue&) {}
+void FdOutputSink::noteFact(const Fact&) {}
 
 bool FdOutputSink::write(const char* data, std::size_t size) {
   const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd_));

@@ -4,19 +4,12 @@
 #include <string_view>
 
 #include "console/text/output.h"
+#include "console/text/vocabulary.h"
 
 namespace zorpi {
 
 /// At most this many key codes are taken from the keyboard at once: a terminal's input queue.
 constexpr std::size_t kKeyboardBurst = 4096;
-
-/// What a read waits for. The page shows its key bar by it, and gets these numbers.
-enum class ReadKind : int {
-  MenuKey = 0,         // a key at the menu without b and d (taper, clamp)
-  FormFitMenuKey = 1,  // a key at the menu with b and d (types 1 to 4)
-  AnyKey = 2,          // a key at a page break or the info screen
-  Number = 3,          // a line for a number
-};
 
 /// The facts of a key read: what it waits for, and the text of a number line the program
 /// holds unread meanwhile (the next number question takes it), white space trimmed.

@@ -117,7 +117,7 @@ void LineDiscipline::receiveInLine(char c, bool pasted) {
     heldLead_ = false;
     echo(c);
     echo('\n');
-    echoLineAgain();
+    showAgain();
   } else {
     add(c, pasted);
   }
@@ -135,7 +135,7 @@ void LineDiscipline::add(char c, bool pasted) {
   echo(c);
 }
 
-void LineDiscipline::echoLineAgain() {
+void LineDiscipline::showAgain() {
   heldLead_ = false;
   lineColumn_ = column_;
   for (const char c : editing_) {
@@ -143,10 +143,9 @@ void LineDiscipline::echoLineAgain() {
   }
 }
 
-void LineDiscipline::showAgain(std::string_view screenLine) {
+void LineDiscipline::noteScreenLine(std::string_view screenLine) {
   column_ = 0;
   noteOutput(screenLine);
-  echoLineAgain();
 }
 
 void LineDiscipline::beginLine(std::string_view text) {

@@ -5,14 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace zorpi {
+#include "console/text/vocabulary.h"
 
-/// How bytes reached a keyboard; the page sends these numbers.
-enum class Arrival {
-  Typed = 0,        // keys pressed, or what an input method commits
-  Paste = 1,        // the start of text that arrived in one piece
-  RestOfPaste = 2,  // more of the same paste, handed over later
-};
+namespace zorpi {
 
 /// The control characters a line discipline obeys when typed, 0 for none, and whether an
 /// erase takes a whole UTF-8 character. The last three are a terminal's extended editing
@@ -45,7 +40,7 @@ class LineDiscipline {
 
   explicit LineDiscipline(LineKeys controls = {}) : controls_(controls) {}
 
-  /// Takes bytes as they arrived, in the mode now in force.
+  /// Takes bytes as they arrived (typed, or a paste and its rest), in the mode now in force.
   void receive(std::string_view bytes, Arrival arrival = Arrival::Typed);
   /// Puts `text`, which has no line end, at the end of the line being typed, echoed and taken
   /// literally as a paste is: text typed ahead that the next typing continues.
@@ -54,9 +49,12 @@ class LineDiscipline {
   void noteOutput(std::string_view written);
   /// Obeys `controls` from now on (the terminal's settings may have changed).
   void setControls(const LineKeys& controls) { controls_ = controls; }
-  /// Shows the line being typed again after `screenLine`, which the screen's line holds now
-  /// with the cursor at its end: a prompt written anew, say.
-  void showAgain(std::string_view screenLine);
+  /// The screen's line holds `screenLine` now, with the cursor at its end: a prompt written
+  /// where the output was not noted, say.
+  void noteScreenLine(std::string_view screenLine);
+  /// Shows the line being typed again where the cursor stands: typed before the prompt that
+  /// now takes it, it then stands after that prompt.
+  void showAgain();
   /// Key mode on: everything waiting, whole lines and the line being edited, is taken as
   /// keys. Off: whole lines of the keys not yet taken become one block for the next line read,
   /// and what follows their last line end is the start of the line being typed.
@@ -65,6 +63,8 @@ class LineDiscipline {
   bool hasKeys() const { return !keys_.empty(); }
   /// Moves up to `capacity` waiting keys into `buffer`; returns how many.
   std::size_t takeKeys(char* buffer, std::size_t capacity);
+  /// The line being typed, as it stands.
+  std::string_view editing() const { return editing_; }
   /// True when a line read would return now: a whole line, a block, or the end of input.
   bool hasLine() const { return !lines_.empty(); }
   /// True when anything typed waits: a line, a line being edited, or keys.
@@ -84,8 +84,6 @@ class LineDiscipline {
   void eraseLast();
   /// Erases back over what is no word, then over the word, as Linux does.
   void eraseWord();
-  /// Echoes the line being typed again from the column where the cursor stands.
-  void echoLineAgain();
   /// Erases a tab as Linux does: back to where the tab began, counted from the line's start
   /// column or from the tab before it.
   void eraseTab();

@@ -4,7 +4,7 @@
 
 namespace zorpi {
 
-Output::Output(OutputSink& sink) : sink_(sink), wantsValues_(sink.wantsValues()) {
+Output::Output(OutputSink& sink) : sink_(sink), wantsFacts_(sink.wantsFacts()) {
   pending_.reserve(kBlockSize + 4096);
 }
 

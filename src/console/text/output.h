@@ -5,12 +5,18 @@
 #include <string>
 #include <string_view>
 
+#include "console/text/vocabulary.h"
+
 namespace zorpi {
 
-/// A value a screen shows, as a fact: the record field it belongs to, its symbol and unit as
-/// the screen writes them (the unit "" where there is none), and the value as printed. A line
-/// that names a choice has the choice's number as its value and the line as its symbol.
-struct ShownValue {
+/// A fact the program states for a sink that wants it: what it is, the record field it
+/// concerns, and texts whose meaning the kind gives (FactKind): a value has its symbol, value
+/// and unit as the screen writes them (the unit "" where there is none); a choice or the type
+/// the line that names it as the symbol and its number as the value; the banner its line as
+/// the symbol; the kind of loading its number and words; a derived value its value as "%g"
+/// writes it and its unit; a dialogue its menu key; the line being typed its text.
+struct Fact {
+  FactKind kind = FactKind::Value;
   std::string_view field;
   std::string_view symbol;
   std::string_view value;
@@ -24,12 +30,12 @@ class OutputSink {
   /// Takes `size` bytes at `data`, all of them, waiting as long as that takes; false when
   /// they cannot be written at all. Must not keep the pointer.
   virtual bool write(const char* data, std::size_t size) = 0;
-  /// True when the sink hears the values shown; false by default, and then they are not
-  /// worked out at all.
-  virtual bool wantsValues() const { return false; }
-  /// Hears each value the listing and the results show, in the order they are printed, when
-  /// it wants them. Must not keep the views.
-  virtual void noteValue(const ShownValue& shown) { static_cast<void>(shown); }
+  /// True when the sink hears the facts; false by default, and then they are not worked out
+  /// at all.
+  virtual bool wantsFacts() const { return false; }
+  /// Hears each fact, in the order the screens come to them, when it wants them. Must not
+  /// keep the views.
+  virtual void noteFact(const Fact& fact) { static_cast<void>(fact); }
 };
 
 /// Collects screen text and hands it to the sink only on `flush` (called before every wait
@@ -45,10 +51,14 @@ class Output {
   std::string_view appendValue(double value);
   /// Appends `value` as printf's "%d" writes it; returns the text as appendValue does.
   std::string_view appendValue(std::int32_t value);
-  /// True when the sink wants to hear the values shown.
-  bool wantsValues() const { return wantsValues_; }
-  /// Tells the sink of a value shown.
-  void noteValue(const ShownValue& shown) { sink_.noteValue(shown); }
+  /// True when the sink wants to hear the facts.
+  bool wantsFacts() const { return wantsFacts_; }
+  /// Tells the sink of a fact, when it wants them.
+  void noteFact(const Fact& fact) {
+    if (wantsFacts_) {
+      sink_.noteFact(fact);
+    }
+  }
   /// Hands a large pending block on, so that memory stays bounded however long the run.
   void flushIfFull() {
     if (pending_.size() >= kBlockSize) {
@@ -63,7 +73,7 @@ class Output {
  private:
   static constexpr std::size_t kBlockSize = 64 * 1024;
   OutputSink& sink_;
-  bool wantsValues_;
+  bool wantsFacts_;
   std::string pending_;
   bool failed_ = false;
 };
