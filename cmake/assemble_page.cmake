@@ -1,12 +1,12 @@
 # Puts the page together: web/zorpi.html with its stylesheet and scripts written in place of
 # the markers there, xterm.js, its fit addon and the compiled program (WebAssembly included)
-# among them, the help made from doc/help.md, and the version.
+# among them, the help and the record's tables made from doc/help.md (web/help.html,
+# web/help_data.js), and the version.
 #   cmake -DSOURCE=... -DXTERM=... -DFIT=... -DPROGRAM=... -DVERSION=... -DOUTPUT=...
 #         -P assemble_page.cmake
 # string(REPLACE) takes the text literally: xterm.js holds "$&", which a regular expression
 # replacement would expand.
 cmake_minimum_required(VERSION 3.25)
-include(${CMAKE_CURRENT_LIST_DIR}/help_texts.cmake)
 
 file(READ ${SOURCE}/web/zorpi.html page)
 
@@ -25,13 +25,11 @@ inline("/*@FIT_JS@*/" ${FIT}/lib/addon-fit.js)
 inline("/*@TRANSCRIPT_JS@*/" ${SOURCE}/web/transcript.js)
 inline("/*@PROGRAM_JS@*/" ${PROGRAM})
 inline("/*@PROGRAM_IO_JS@*/" ${SOURCE}/web/program_io.js)
+inline("/*@HELP_DATA_JS@*/" ${SOURCE}/web/help_data.js)
 inline("/*@RECORD_JS@*/" ${SOURCE}/web/record.js)
 inline("/*@PAGE_JS@*/" ${SOURCE}/web/page.js)
-# The rules for keys and numbers first, as the help's introduction; then the tables.
-zorpi_help_text(page ${SOURCE}/doc/help.md introduction typing)
-zorpi_help_text(page ${SOURCE}/doc/help.md tables keys common loading passfeder keilwelle
-                zahnwelle polygon kegel klemm results notes)
-string(REPLACE "<!--@HELP_HTML@-->" "${introduction}${tables}" page "${page}")
+file(READ ${SOURCE}/web/help.html help)
+string(REPLACE "<!--@HELP_HTML@-->" "${help}" page "${page}")
 file(READ ${SOURCE}/web/record.html record)
 string(REPLACE "<!--@RECORD_HTML@-->" "${record}" page "${page}")
 string(REPLACE "@VERSION@" "${VERSION}" page "${page}")

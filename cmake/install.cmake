@@ -15,9 +15,8 @@ if(WIN32)
     endif()
     add_custom_command(OUTPUT ${text}.txt
       COMMAND ${CMAKE_COMMAND} -DIN=${source} -DOUT=${CMAKE_CURRENT_BINARY_DIR}/${text}.txt
-              -DHELP=${CMAKE_CURRENT_SOURCE_DIR}/doc/help.md
               -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/windows_text.cmake
-      DEPENDS ${source} doc/help.md cmake/windows_text.cmake cmake/help_texts.cmake)
+      DEPENDS ${source} cmake/windows_text.cmake)
     list(APPEND zorpi_windows_texts ${CMAKE_CURRENT_BINARY_DIR}/${text}.txt)
   endforeach()
   add_custom_target(zorpi_windows_texts ALL DEPENDS ${zorpi_windows_texts})
@@ -25,15 +24,7 @@ if(WIN32)
   install(FILES ${zorpi_windows_texts} DESTINATION . COMPONENT program)
 else()
   install(TARGETS zorpi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
-  # The manual page with the version of project(), the one place it is kept, and the lists
-  # of symbols made from doc/help.md.
-  include(cmake/help_texts.cmake)
-  foreach(section keys typing common passfeder keilwelle zahnwelle polygon kegel klemm results
-          loading notes)
-    string(TOUPPER ${section} name)
-    zorpi_help_text(manual ${CMAKE_CURRENT_SOURCE_DIR}/doc/help.md ZORPI_HELP_${name} ${section})
-  endforeach()
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS doc/help.md)
+  # The manual page with the version of project(), the one place it is kept.
   configure_file(doc/zorpi.1.in ${CMAKE_CURRENT_BINARY_DIR}/zorpi.1 @ONLY)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/zorpi.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
     COMPONENT program)

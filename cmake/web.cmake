@@ -36,9 +36,10 @@ set(ZORPI_PAGE_PARTS
   ${CMAKE_SOURCE_DIR}/web/program_io.js
   ${CMAKE_SOURCE_DIR}/web/record.js
   ${CMAKE_SOURCE_DIR}/web/record.html
+  ${CMAKE_SOURCE_DIR}/web/help.html
+  ${CMAKE_SOURCE_DIR}/web/help_data.js
   ${CMAKE_SOURCE_DIR}/web/page.js
   ${CMAKE_SOURCE_DIR}/web/transcript.js
-  ${CMAKE_SOURCE_DIR}/doc/help.md
   ${ZORPI_XTERM}/lib/xterm.js
   ${ZORPI_XTERM}/css/xterm.css
   ${ZORPI_FIT}/lib/addon-fit.js)
@@ -47,6 +48,5 @@ add_custom_command(OUTPUT ${ZORPI_PAGE}
           -DPROGRAM=$<TARGET_FILE:zorpi> -DVERSION=${PROJECT_VERSION} -DOUTPUT=${ZORPI_PAGE}
           -P ${CMAKE_SOURCE_DIR}/cmake/assemble_page.cmake
   DEPENDS zorpi ${ZORPI_PAGE_PARTS} ${CMAKE_SOURCE_DIR}/cmake/assemble_page.cmake
-          ${CMAKE_SOURCE_DIR}/cmake/help_texts.cmake
   COMMENT "Assembling zorpi.html")
 add_custom_target(zorpi_page ALL DEPENDS ${ZORPI_PAGE})

@@ -50,44 +50,27 @@ async function zorpiCalculationRecord(handOuts) {
   return {values: kept.w, results: kept.g, banner: banner === undefined ? '' : banner.symbol};
 }
 
-// The help's sections by connection type 1 to 6.
-const ZorpiTypeSections = ['passfeder', 'keilwelle', 'zahnwelle', 'polygon', 'kegel', 'klemm'];
-
-// A table of the help, by its section: in the page once laid out, else still in its template.
-function zorpiHelpTable(section) {
-  const selector = `table[data-section="${section}"]`;
-  const template = document.getElementById('hilfe-inhalt');
-  return document.querySelector('#hilfe ' + selector) ||
-         (template === null ? null : template.content.querySelector(selector));
-}
-
-// The German meaning of `field`, from the first of the help's `sections` that has it.
-function zorpiMeaning(field, sections) {
-  for (const section of sections) {
-    const table = zorpiHelpTable(section);
-    const row = table === null ? null : table.querySelector(`tr[data-field="${field}"]`);
-    if (row !== null) {
-      return row.cells[1].textContent;
+// The connection type in words with what sets it apart: "Kegelverbindung 1:10",
+// "Polygonverbindung, Profil P4C", "Klemmverbindung, Nabe geteilt".
+function zorpiTypeInWords(typ, fact) {
+  if (!(typ in ZorpiHelp.types)) {
+    return '';
+  }
+  const type = ZorpiHelp.types[typ];
+  const ratio = fact('X');
+  // The ratio is shown as the screen shows it, "1:10".
+  let words = ratio === undefined ? type.words : type.words.replace('1:X', ratio.value);
+  for (const [field, names] of Object.entries(type.choices)) {
+    const choice = fact(field);
+    if (choice !== undefined && choice.value in names) {
+      words += ', ' + names[choice.value];
     }
   }
-  return '';
+  return words;
 }
 
-// The connection type in words with what sets it apart: "Kegelverbindung 1:10",
-// "Polygon P4C", "Klemmverbindung, Nabe geteilt".
-function zorpiTypeInWords(typ, fact) {
-  if (typ === 4 || typ === 0) {
-    return typ === 4 ? fact('typ').symbol || 'Polygon' : '';
-  }
-  let words = zorpiHelpTable(ZorpiTypeSections[typ - 1]).previousElementSibling.textContent
-      .replace(/^\d+ /, '');
-  const ratio = fact('X');
-  const variant = fact('variante');
-  words = ratio === undefined ? words : words.replace('1:X', ratio.value);
-  return variant === undefined ? words : words + ', ' + variant.symbol;
-}
-
-// The kind of loading the calculation used, with its number, words and the factor of pzul.
+// The kind of loading the calculation used, with its number, words and the factor of pzul,
+// as the program states them.
 function zorpiLoadingLine(results) {
   const kind = results.find((fact) => fact.kind === 'loading');
   const factor = results.find((fact) => fact.kind === 'derived' && fact.field === 'f');
@@ -97,18 +80,18 @@ function zorpiLoadingLine(results) {
   if (factor === undefined) {
     return 'Beanspruchungsart: keine gewählt – pzul bleibt, wie es war';
   }
-  const row = zorpiHelpTable('loading').querySelector(`tr[data-number="${kind.value}"]`);
-  return `Beanspruchungsart: ${kind.value} – ${row.querySelector('span').textContent} – ` +
+  return `Beanspruchungsart: ${kind.value} – ${ZorpiHelp.loading[kind.value]} – ` +
          `pzul = ${factor.value} p0`;
 }
 
-// A row of the record: the symbol, its meaning, the value and the unit as shown; a line that
-// names a choice is its value.
-function zorpiRecordRow(shown, sections) {
+// A row of the record: the symbol, its meaning from `meanings`, the value and the unit as
+// shown; a line that names a choice is its value.
+function zorpiRecordRow(shown, meanings) {
   const row = document.createElement('tr');
   const choice = shown.kind === 'choice';
-  const cells = [choice ? '' : shown.symbol, zorpiMeaning(shown.field, sections),
-                 choice ? shown.symbol : shown.value, shown.unit];
+  const meaning = meanings[shown.field] || {de: ''};
+  const cells = [choice ? '' : shown.symbol, meaning.de, choice ? shown.symbol : shown.value,
+                 shown.unit];
   cells.forEach((text, column) => {
     const cell = row.insertCell();
     cell.textContent = text;
@@ -127,17 +110,17 @@ function zorpiLayRecord(record, about) {
   const place = (name) => page.querySelector(`[data-feld="${name}"]`);
   const fact = (field) => record.values.find((shown) => shown.field === field);
   const typ = Number((fact('typ') || {value: 0}).value);
-  const sections = typ === 0 ? ['common'] : [ZorpiTypeSections[typ - 1], 'common'];
+  const type = ZorpiHelp.types[typ] || {inputs: {}, results: {}};
   place('titel').textContent = about.title;
   place('typ').textContent = zorpiTypeInWords(typ, fact);
   place('datum').textContent = about.date;
   place('eingaben').replaceChildren(...record.values
       .filter((shown) => shown.kind === 'value')
-      .map((shown) => zorpiRecordRow(shown, sections)));
+      .map((shown) => zorpiRecordRow(shown, type.inputs)));
   place('beanspruchung').textContent = zorpiLoadingLine(record.results);
   place('ergebnisse').replaceChildren(...record.results
       .filter((shown) => shown.kind === 'value' || shown.kind === 'choice')
-      .map((shown) => zorpiRecordRow(shown, ['results'])));
+      .map((shown) => zorpiRecordRow(shown, type.results)));
   place('verfahren').textContent = record.banner;
   place('bearbeiter').textContent = about.preparer;
   place('geprueft').textContent = about.checker;

@@ -47,7 +47,8 @@ void printField(Session& session, std::string_view field, std::string_view forma
 /// As above for an integer field.
 void printField(Session& session, std::string_view field, std::string_view format,
                 std::int32_t value);
-/// Prints `line` and a line break: it names the choice `value` of `field` (a Choice fact).
+/// Prints `line` and a line break, unless it is empty: it names the choice `value` of `field`
+/// (a Choice fact, stated also when nothing is printed).
 void printChoice(Session& session, std::string_view field, std::int32_t value,
                  std::string_view line);
 /// Prints `line` and a line break, unless it is empty: it names the connection type `typ` (a

@@ -11,6 +11,9 @@ void printTypeLine(Session& session, const ConnectionRecord& r) {
   if (r.typ == Polygon) {
     const bool profile = r.polygonTyp == 1 || r.polygonTyp == 2;
     printType(session, r.typ, profile ? polygonListing(r.polygonTyp) : "");
+    if (profile) {
+      printChoice(session, "polygonTyp", r.polygonTyp, "");  // named by the type line
+    }
   } else if (r.typ >= Passfeder && r.typ <= Klemm) {
     printType(session, r.typ, typeNames(r.typ).listing);
   }
@@ -22,11 +25,10 @@ void printLoadLine(Session& session, const ConnectionRecord& r) {
   }
 }
 
-// Prints the first text for variante 1, the second for 2, nothing otherwise.
-void printVariantLine(Session& session, const ConnectionRecord& r, std::string_view one,
-                      std::string_view two) {
+// The line of variante 1 or 2 for the type; nothing otherwise.
+void printVariantLine(Session& session, const ConnectionRecord& r) {
   if (r.variante == 1 || r.variante == 2) {
-    printChoice(session, "variante", r.variante, r.variante == 1 ? one : two);
+    printChoice(session, "variante", r.variante, variantName(r.typ, r.variante));
   }
 }
 
@@ -59,7 +61,7 @@ bool printKlemmBlock(Session& session, const ConnectionRecord& r) {
   printField(session, "i", "i = %d\n", r.i);
   printField(session, "m", "m = %d\n", r.m);
   printField(session, "my", "my= %g\n", r.my);
-  printVariantLine(session, r, "Nabe geteilt", "Nabe geschlitzt");
+  printVariantLine(session, r);
   return true;
 }
 
@@ -77,14 +79,14 @@ void printFormFitBlock(Session& session, const ConnectionRecord& r) {
       printField(session, "d2", "d2= %g [mm]\n", r.d2);
       printField(session, "lt", "lt= %g [mm]\n", r.lt);
       printField(session, "i", "i = %d\n", r.i);
-      printVariantLine(session, r, "Innenzentrierung", "Flankenzentrierung");
+      printVariantLine(session, r);
       break;
     case Zahnwelle:
       printField(session, "d2", "d2= %g [mm]\n", r.d2);
       printField(session, "d3", "d3= %g [mm]\n", r.d3);
       printField(session, "lt", "lt= %g [mm]\n", r.lt);
       printField(session, "z", "z = %d\n", r.z);
-      printVariantLine(session, r, "Kerbverzahnung", "Evolventenverzahnung");
+      printVariantLine(session, r);
       break;
     case Polygon:
       if (r.polygonTyp == 1) {

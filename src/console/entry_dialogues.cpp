@@ -16,6 +16,21 @@ void askInt(Session& session, const char* prompt, std::int32_t& field) {
   readInt(session, field);
 }
 
+// The key to the two variants of the type, then the choice of one of them.
+void askVariant(Session& session, ConnectionRecord& r, const char* prompt) {
+  const TypeNames& names = typeNames(r.typ);
+  if (names.variantKey.empty()) {
+    for (std::int32_t variante = 1; variante <= 2; ++variante) {
+      printValue(session, "\n%d ", variante);
+      printText(session, names.variants[variante - 1]);
+    }
+  } else {
+    printText(session, "\n");
+    printText(session, names.variantKey);
+  }
+  choicePrompt(session, prompt, r.variante, 1, 2);
+}
+
 void enterPassfederGeometry(Session& session, ConnectionRecord& r) {
   printText(session, typeNames(Passfeder).heading);
   askReal(session, "\nd  [mm]= ", r.d);
@@ -31,8 +46,7 @@ void enterKeilwelleGeometry(Session& session, ConnectionRecord& r) {
   askReal(session, "\nd2 [mm]= ", r.d2);
   askReal(session, "\nlt [mm]= ", r.lt);
   askInt(session, "\nAnz. i = ", r.i);
-  printText(session, "\nInnenzen=1,Flankenzen=2");
-  choicePrompt(session, "\nZentrierung= ", r.variante, 1, 2);
+  askVariant(session, r, "\nZentrierung= ");
 }
 
 void enterZahnwelleGeometry(Session& session, ConnectionRecord& r) {
@@ -41,8 +55,7 @@ void enterZahnwelleGeometry(Session& session, ConnectionRecord& r) {
   askReal(session, "\nd3 [mm]= ", r.d3);
   askReal(session, "\nlt [mm]= ", r.lt);
   askInt(session, "\nAnz. z = ", r.z);
-  printText(session, "\nKerbver=1,Evolv.ver=2");
-  choicePrompt(session, "\nVerzahnung= ", r.variante, 1, 2);
+  askVariant(session, r, "\nVerzahnung= ");
 }
 
 void enterPolygonGeometry(Session& session, ConnectionRecord& r) {
@@ -78,8 +91,7 @@ void enterKlemmGeometry(Session& session, ConnectionRecord& r) {
   askInt(session, "\nAnz. i= ", r.i);
   askInt(session, "\nAnz. m= ", r.m);
   askReal(session, "\nmy    = ", r.my);
-  printText(session, "\n1 Nabe geteilt\n2 Nabe geschlitzt");
-  choicePrompt(session, "\nAusfuehrung= ", r.variante, 1, 2);
+  askVariant(session, r, "\nAusfuehrung= ");
 }
 
 }  // namespace

@@ -2,14 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <fstream>
-#include <map>
-#include <sstream>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "calc/kegel.h"
 
 namespace zorpi {
@@ -21,31 +13,8 @@ struct FactorCase {
   double factor;
 };
 
-// The factors of the kinds of loading as doc/help.md, which the help and the manual are made
-// from, gives them: by kind, the factor for types 1 to 3 and for the polygon.
-std::map<std::int32_t, std::pair<double, double>> helpFactors() {
-  std::ifstream help(ZORPI_HELP_MD);
-  std::map<std::int32_t, std::pair<double, double>> factors;
-  bool inLoading = false;
-  for (std::string line; std::getline(help, line);) {
-    if (line.rfind("## ", 0) == 0) {
-      inLoading = line.rfind("## loading:", 0) == 0;
-    } else if (inLoading && line.rfind("| ", 0) == 0 && std::isdigit(line[2])) {
-      std::vector<std::string> cells;
-      std::istringstream row(line.substr(1));
-      for (std::string cell; std::getline(row, cell, '|');) {
-        cells.push_back(cell);
-      }
-      factors[std::stoi(cells[0])] = {std::stod(cells[3]), std::stod(cells[4])};
-    }
-  }
-  return factors;
-}
-
-// The program's factors, and the ones the help states, are the method's.
+// The program's factors are the method's; the formula check holds doc/help.md to them.
 TEST(AllowablePressure, FactorTableForFormFitTypes) {
-  const auto stated = helpFactors();
-  ASSERT_EQ(stated.size(), 5u);
   const FactorCase cases[] = {
       {1, 1, 0.8}, {1, 2, 0.7}, {1, 3, 0.6},  {1, 4, 0.45}, {1, 5, 0.25},
       {2, 1, 0.8}, {2, 2, 0.7}, {2, 3, 0.6},  {2, 4, 0.45}, {2, 5, 0.25},
@@ -59,8 +28,6 @@ TEST(AllowablePressure, FactorTableForFormFitTypes) {
     r.p0 = 150;
     setAllowablePressure(r);
     EXPECT_DOUBLE_EQ(r.pzul, c.factor * 150) << "typ " << c.typ << " beanArt " << c.beanArt;
-    const auto& [formFit, polygon] = stated.at(c.beanArt);
-    EXPECT_EQ(c.typ == Polygon ? polygon : formFit, c.factor) << "help, beanArt " << c.beanArt;
   }
 }
 

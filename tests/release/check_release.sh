@@ -98,6 +98,8 @@ fi
 "$work/venv/bin/pip" install --quiet --no-index "$wheel" || fail "the wheel does not install"
 (cd "$work" && "$work/venv/bin/python" "$source/tests/python/check_module.py" "$version") ||
   fail "the wheel's module"
+(cd "$work" && "$work/venv/bin/python" "$source/tests/python/check_formulas.py") ||
+  fail "the formulas of doc/help.md are not what the module calculates"
 
 (cd "$work" && cmake -E tar xf "$work/dist/zorpi-$version-win64.zip")
 windows=$work/zorpi-$version-win64

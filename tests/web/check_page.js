@@ -423,6 +423,8 @@ async function checkRecord(context, check) {
                                '1863.9', 'Selbsthemmung', 'pzul = p0']],
     ['clamp with every field full', 'a6\rc120\re40 50 60 30 20000 2 1 0.15 1\r', 'T'.repeat(200),
      'B'.repeat(60), 'C'.repeat(60), ['Klemmverbindung, Nabe geteilt', 'Biegespannung']],
+    ['polygon without a profile', 'a4\rc150\rd1\r', '', '', '',
+     ['pzul = 1.1 p0', 'pzul zulässige Flächenpressung 165']],
   ];
   for (const [name, keys, title, preparer, checker, holds] of records) {
     const page = await openPage(context);
@@ -521,6 +523,9 @@ async function checkEngineersPage(browser, context, check) {
   const codes = await page.$$eval('#hilfe code', (all) => all.map((code) => code.textContent));
   check('help: every symbol of the dialogues',
         dialogueSymbols().filter((symbol) => !codes.includes(symbol)).join(', '), '');
+  check('help: a text with a semicolon, whole', (await page.textContent('#hilfe')).includes(
+      'das Programm bekommt die Tab-Taste nie. Ein eingefügter Tabulator erreicht es weiter.'),
+        true);
   await page.keyboard.press('e');
   await settled(page);
   await page.keyboard.type('0,1');
