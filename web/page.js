@@ -6,9 +6,11 @@
 'use strict';
 
 (function () {
+  // The first run's instance is made while the rest of the page is read (web/zorpi.html).
+  let firstRun = ZorpiRun.first;
+  firstRun.connect({show, onRead, onFact, onComma});
+
   Terminal.strings.promptLabel = 'ZORPI-Terminal';
-  Terminal.strings.tooMuchOutput =
-      'Zu viel Ausgabe zum Vorlesen: die Zeilen bitte einzeln durchgehen';
   const terminal = new Terminal({
     convertEol: true,  // the program writes "\n" alone, as to a terminal that adds "\r"
     cursorBlink: true,
@@ -20,11 +22,20 @@
   const fit = new FitAddon.FitAddon();
   terminal.loadAddon(fit);
   terminal.open(document.getElementById('terminal'));
+  // xterm.js reads out everything written, assertively, in a region of its own: a menu after
+  // every dialogue interrupts speech. The page's own region says it politely and shorter
+  // (`announce`), and the terminal's description is the question it asks now.
+  for (const region of document.querySelectorAll('#terminal [aria-live]')) {
+    region.setAttribute('aria-live', 'off');
+  }
+  terminal.textarea.setAttribute('aria-describedby', 'frage');
 
   const endLine = document.getElementById('ende-text');
   const goOn = document.getElementById('weiter');
   const note = document.getElementById('hinweis');
   const unreadNote = document.getElementById('ungelesen');
+  const question = document.getElementById('frage');
+  const spoken = document.getElementById('ansage');
   let session = new ZorpiTranscript();  // what the terminal shows, as text
   let current = null;  // the run on screen
   let running = false;
@@ -52,7 +63,42 @@
     }
   }
 
-  function show(bytes, drawn) {
+  // What the program wrote since it last waited, to be read out: the echo of typing left out,
+  // and where the menu began, with its read kind.
+  const heard = {text: '', menuAt: -1, menu: null, lastMenu: null, decoder: new TextDecoder()};
+  function hear(bytes, echo) {
+    if (!echo) {
+      heard.text += heard.decoder.decode(bytes, {stream: true});
+      if (heard.text.length > 16384) {  // of a long paste, only the end is read out
+        heard.text = heard.text.slice(8192);
+        heard.menuAt -= 8192;
+      }
+    }
+  }
+
+  // Reads out what the program wrote before it began to wait: politely, so that typing is
+  // never interrupted; a menu as the last one in one short line; at most 20 lines.
+  function announce() {
+    let text = heard.text;
+    if (heard.menuAt >= 0 && heard.menu === heard.lastMenu) {
+      text = text.slice(0, heard.menuAt) + '\nMenü wie zuvor\n';
+    }
+    heard.lastMenu = heard.menu === null ? heard.lastMenu : heard.menu;
+    heard.text = '';
+    heard.menuAt = -1;
+    heard.menu = null;
+    const lines = text.split('\n').map((text) => text.trim()).filter((text) => text !== '');
+    if (lines.length > 0) {
+      spoken.replaceChildren(...lines.slice(-20).map((text) => {
+        const said = document.createElement('div');
+        said.textContent = text;
+        return said;
+      }));
+    }
+  }
+
+  function show(bytes, drawn, echo) {
+    hear(bytes, echo);
     terminal.write(bytes, () => {
       if (firstScreenAt === null) {
         firstScreenAt = performance.now();
@@ -66,8 +112,10 @@
   // What the program waits for sets the phone's keyboard (numbers at a number read) and the
   // key bar. At a key read the page shows the number text the program holds unread; the note
   // on a comma taken as a point lasts while its line is typed.
-  function onRead(kind, unread, lineGoesOn) {
+  function onRead(kind, unread, lineGoesOn, asked) {
     const numbers = kind === 'number';
+    question.textContent = numbers ? asked || 'Zahl' : questions[kind];
+    announce();
     if (!numbers) {
       line = null;
     }
@@ -80,9 +128,21 @@
     }
   }
 
-  // The page keeps where the number line being typed began, to take it off the screen again.
+  // What each key read waits for, as the terminal's description says it.
+  const questions = {
+    menu: 'Menü: a c e w g i q',
+    formfit: 'Menü: a b c d e w g i q',
+    page: 'weiter mit bel.Taste.., x bricht die Liste ab',
+    info: 'weiter mit bel.Taste..',
+  };
+
+  // The page keeps where the number line being typed began, to take it off the screen again,
+  // and where a menu begins in what is read out.
   function onFact(fact) {
-    if (fact.kind === 'lineBegins') {
+    if (fact.kind === 'menu') {
+      heard.menuAt = heard.text.length;
+      heard.menu = fact.value;
+    } else if (fact.kind === 'lineBegins') {
       line = {mark: session.mark(), text: fact.value};
     } else if (fact.kind === 'line' && line !== null) {
       line.text = fact.value;
@@ -125,9 +185,12 @@
     if (current !== null) {
       current.stop();
     }
-    const run = current = new ZorpiRun({show, onRead, onFact, onComma,
-                                        replay: from === null ? null : from.handOuts,
-                                        begun: from === null ? '' : from.begun});
+    const run = current = from === null && firstRun !== null
+        ? firstRun
+        : new ZorpiRun({show, onRead, onFact, onComma,
+                        replay: from === null ? null : from.handOuts,
+                        begun: from === null ? '' : from.begun});
+    firstRun = null;
     running = true;
     if (from !== null && (from.session !== session || from.line !== null)) {
       session = from.session;
@@ -145,6 +208,7 @@
       withdrawOffer();
     }
     line = null;
+    heard.lastMenu = null;
     if (offer === null) {
       endLine.textContent = '';
     }
@@ -165,6 +229,8 @@
     }
     running = false;
     document.body.dataset.wartet = 'ended';
+    question.textContent = 'ZORPI ist beendet: Enter beginnt neu';
+    announce();
     unreadNote.textContent = '';
     if (status !== null) {
       offerToGoOn(run, session, endingOf(run, status), line, false);
@@ -241,27 +307,38 @@
     button.addEventListener('click', () => type(barKeys[button.dataset.key] || button.dataset.key));
   }
 
-  // On a narrow screen the help takes the terminal's place, and the key bar goes with it.
+  // On a narrow screen the header is one row: the name, and a button that opens the rest.
+  const menuButton = document.getElementById('menue-knopf');
+  const header = document.getElementById('kopf');
+  function openPanel(open) {
+    header.classList.toggle('offen', open);
+    menuButton.setAttribute('aria-expanded', String(open));
+  }
+  menuButton.addEventListener('click', () => openPanel(!header.classList.contains('offen')));
+
+  // On a narrow screen the help is a view of its own, in the work's place: the header's panel
+  // closes, and the help is the page's main part until "Zurück zum Programm".
   const helpButton = document.getElementById('hilfe-knopf');
+  const help = document.getElementById('hilfe');
+  const narrow = window.matchMedia('(max-width: 999px)');
+  function helpIsMain() {
+    const main = narrow.matches && document.body.classList.contains('hilfe-offen');
+    help.setAttribute('role', main ? 'main' : 'region');
+  }
   function toggleHelp() {
     const open = document.body.classList.toggle('hilfe-offen');
     helpButton.setAttribute('aria-expanded', String(open));
-    helpButton.textContent = open ? 'Zurück zum Programm' : 'Hilfe';
+    openPanel(false);
+    helpIsMain();
     if (open) {
-      document.getElementById('hilfe').focus();
+      help.focus();
     } else {
       terminal.focus();
     }
   }
   helpButton.addEventListener('click', toggleHelp);
   document.getElementById('zurueck').addEventListener('click', toggleHelp);
-
-  // On a narrow screen the header is one row: the name, and a button that opens the rest.
-  const menuButton = document.getElementById('menue-knopf');
-  menuButton.addEventListener('click', () => {
-    const open = document.getElementById('kopf').classList.toggle('offen');
-    menuButton.setAttribute('aria-expanded', String(open));
-  });
+  narrow.addEventListener('change', helpIsMain);
 
   // Safari on iOS keeps the layout when its keyboard opens and shrinks only what is visible:
   // the page follows, so that the prompt, the notes and the key bar stay above the keyboard.

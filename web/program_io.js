@@ -4,10 +4,11 @@
 // The seam's other side is src/console/terminal/terminal_web.cpp; the names that cross it are
 // those of src/console/text/vocabulary.h, and every function named there must be defined
 // here (the program fails the run otherwise). Its reads await
-// `Module.zorpiRead(capacity, kind, unread)`, told what the program waits for (kind: "menu",
-// "formfit", "page", "info" or "number") and the number text it holds unread, and resolve with
-// {bytes, arrival} (arrival: "typed", "paste", "restOfPaste", "replayed" or "begun"); its
-// screen text comes to `Module.zorpiWrite(bytes)`. It hands back what each read gave the
+// `Module.zorpiRead(capacity, kind, unread, question)`, told what the program waits for (kind:
+// "menu", "formfit", "page", "info" or "number"), the number text it holds unread and, for a
+// number, the question its prompt asks ("D [mm]="), and resolve with {bytes, arrival}
+// (arrival: "typed", "paste", "restOfPaste", "replayed" or "begun"); its screen text comes to
+// `Module.zorpiWrite(bytes, echo)`, `echo` telling the echo of typing from what it wrote. It hands back what each read gave the
 // program (`Module.zorpiHandOut(bytes)`), and, when q ended the run, how many bytes of the
 // last of those followed the q (`Module.zorpiQuit(untaken)`); what it knows comes as facts
 // {kind, field, symbol, value, unit} to `Module.zorpiFact`. `createZorpi` makes the program's
@@ -86,22 +87,22 @@ ZorpiReplay.SLICE_MS = 12;
 
 class ZorpiRun {
   /**
-   * `show(bytes, drawn)` puts screen bytes on the terminal and calls `drawn` once drawn;
-   * `onRead(kind, unread, lineGoesOn)` hears whenever the program begins to wait, what for,
-   * the number text it holds unread, and whether a line being typed goes on; `onFact(fact)`
+   * `show(bytes, drawn, echo)` puts screen bytes on the terminal and calls `drawn` once drawn,
+   * `echo` telling the echo of typing from what the program wrote; `onRead(kind, unread,
+   * lineGoesOn, question)` hears whenever the program begins to wait, what for, the number
+   * text it holds unread, whether a line being typed goes on, and the question a number read
+   * answers; `onFact(fact)`
    * hears each fact the program states; `onComma()` hears when a comma typed in a number was
-   * taken as a decimal point. With `replay` (a ZorpiHandOuts of an earlier run), the run is
-   * handed those results first, quietly, and goes on from where they leave it, its number
-   * line begun with `begun`.
+   * taken as a decimal point; they may be given later, with `connect`. With `replay` (a
+   * ZorpiHandOuts of an earlier run), the run is handed those results first, quietly, and goes
+   * on from where they leave it, its number line begun with `begun`.
    */
-  constructor({show, onRead, onFact, onComma, replay = null, begun = ''}) {
-    this.show = show;
-    this.onRead = onRead;
-    this.onFact = onFact;
-    this.onComma = onComma;
+  constructor({show, onRead, onFact, onComma, replay = null, begun = ''} = {}) {
+    this.connect({show, onRead, onFact, onComma});
     this.replay = replay === null ? null : new ZorpiReplay(replay);
     this.begun = begun;
     this.module = null;
+    this.loading = null;  // the instance being made
     this.readKind = 'menu';  // what the program waits for, or last waited for
     this.handOuts = new ZorpiHandOuts();
     this.quitUntaken = null;  // after a q: how many bytes of the last result followed it
@@ -115,19 +116,36 @@ class ZorpiRun {
     this.stopped = false;
   }
 
-  /** Runs the program in a fresh instance to its end; resolves with its exit status. */
-  async run() {
+  /** The page's side of the run, as the constructor takes it. */
+  connect({show, onRead, onFact, onComma}) {
+    Object.assign(this, {show, onRead, onFact, onComma});
+  }
+
+  /**
+   * Makes the program's instance, which takes a while (the WebAssembly is compiled), without
+   * running it yet; `run` does it when not done before.
+   */
+  load() {
+    if (this.loading) {
+      return this.loading;
+    }
     const quiet = () => {};
     this.module = {
-      zorpiRead: (capacity, kind, unread) => this.read(capacity, kind, unread),
-      zorpiWrite: this.replay === null ? (bytes) => this.write(bytes) : quiet,
+      zorpiRead: (capacity, kind, unread, question) => this.read(capacity, kind, unread, question),
+      zorpiWrite: this.replay === null ? (bytes, echo) => this.write(bytes, echo) : quiet,
       zorpiHandOut: (bytes) => this.handOuts.add(bytes),
       zorpiQuit: (untaken) => {
         this.quitUntaken = untaken;
       },
       zorpiFact: this.replay === null ? (fact) => this.onFact(fact) : quiet,
     };
-    const program = await createZorpi(this.module);
+    this.loading = createZorpi(this.module);
+    return this.loading;
+  }
+
+  /** Runs the program in a fresh instance to its end; resolves with its exit status. */
+  async run() {
+    const program = await this.load();
     try {
       return await program.ccall('main', 'number', [], [], {async: true});
     } catch (ending) {
@@ -159,13 +177,13 @@ class ZorpiRun {
   // The program's read of at most `capacity` bytes for `kind`, holding `unread`: a replayed
   // result while there is one, then the line that was being typed, and from then on what is
   // typed, with the screen shown again.
-  read(capacity, kind, unread) {
+  read(capacity, kind, unread, question) {
     if (this.replay !== null) {
       if (!this.replay.done()) {
         return this.replay.answer();
       }
       this.replay = null;
-      this.module.zorpiWrite = (bytes) => this.write(bytes);
+      this.module.zorpiWrite = (bytes, echo) => this.write(bytes, echo);
       this.module.zorpiFact = (fact) => this.onFact(fact);
     }
     if (this.begun !== '' && kind === 'number') {
@@ -177,7 +195,7 @@ class ZorpiRun {
       this.pendingRead = {resolve, capacity};
       this.readKind = kind;
       this.lineGoesOn = this.lineGoesOn && kind === 'number';
-      this.onRead(kind, unread, this.lineGoesOn);
+      this.onRead(kind, unread, this.lineGoesOn, question);
       if (this.stopped) {
         this.endKeyboard();
       }
@@ -219,7 +237,7 @@ class ZorpiRun {
     }
   }
 
-  write(bytes) {
+  write(bytes, echo) {
     if (this.stopped) {
       return;
     }
@@ -227,7 +245,7 @@ class ZorpiRun {
     this.show(bytes, () => {
       this.unwritten -= bytes.length;
       this.deliver();
-    });
+    }, echo);
   }
 
   // Hands the program's waiting read what was typed, from a timer, so that the terminal

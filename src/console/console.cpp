@@ -121,6 +121,14 @@ void stateFact(Session& session, const Fact& fact) {
   session.output().noteFact(fact);
 }
 
+void stateFactHere(Session& session, const Fact& fact) {
+  Output& output = session.output();
+  if (output.wantsFacts()) {
+    output.flush();
+    output.noteFact(fact);
+  }
+}
+
 void stateDerived(Session& session, std::string_view field, double value, std::string_view unit) {
   Output& output = session.output();
   if (output.wantsFacts()) {
@@ -142,12 +150,41 @@ bool readInt(Session& session, std::int32_t& field) {
   return session.typed().readInt(field);
 }
 
+namespace {
+
+bool readInto(TypedInput& typed, double& field) {
+  return typed.readReal(field);
+}
+
+bool readInto(TypedInput& typed, std::int32_t& field) {
+  return typed.readInt(field);
+}
+
+template <typename Value>
+bool ask(Session& session, std::string_view prompt, Value& field) {
+  printText(session, prompt);
+  TypedInput& typed = session.typed();
+  typed.setQuestion(trimmed(prompt));
+  const bool read = readInto(typed, field);
+  typed.setQuestion({});
+  return read;
+}
+
+}  // namespace
+
+void askReal(Session& session, std::string_view prompt, double& field) {
+  ask(session, prompt, field);
+}
+
+void askInt(Session& session, std::string_view prompt, std::int32_t& field) {
+  ask(session, prompt, field);
+}
+
 void choicePrompt(Session& session, std::string_view prompt, std::int32_t& field,
                   std::int32_t lowest, std::int32_t highest) {
   const std::int32_t before = field;
   do {
-    printText(session, prompt);
-    if (!readInt(session, field)) {
+    if (!ask(session, prompt, field)) {
       field = before;
       return;
     }

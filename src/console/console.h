@@ -58,6 +58,9 @@ void printType(Session& session, std::int32_t typ, std::string_view line);
 void printBanner(Session& session, std::string_view line);
 /// States `fact`, which no screen shows, when the screen's sink wants facts.
 void stateFact(Session& session, const Fact& fact);
+/// States `fact` at this place of the screen text: what was printed before it reaches the
+/// sink first.
+void stateFactHere(Session& session, const Fact& fact);
 /// States `value` of `field` as a Derived fact, written as "%g" writes it, with its `unit`.
 void stateDerived(Session& session, std::string_view field, double value, std::string_view unit);
 /// Waits for one keystroke for `kind` and returns its code 0..255 without echo; kEndOfKeys
@@ -68,6 +71,11 @@ Key readKey(Session& session, ReadKind kind);
 bool readReal(Session& session, double& field);
 /// Reads an integer into `field`, as readReal does. False only at end of input.
 bool readInt(Session& session, std::int32_t& field);
+/// Prints `prompt` and reads a real into `field` as readReal does; the read is told the
+/// prompt, without its line breaks and blanks around it, as the question it answers.
+void askReal(Session& session, std::string_view prompt, double& field);
+/// As askReal, for an integer.
+void askInt(Session& session, std::string_view prompt, std::int32_t& field);
 /// Prints `prompt` and reads an integer into `field` until it lies in lowest..highest.
 /// At end of input `field` gets back the value it had before the prompt began.
 void choicePrompt(Session& session, std::string_view prompt, std::int32_t& field,

@@ -6,16 +6,6 @@ namespace zorpi {
 
 namespace {
 
-void askReal(Session& session, const char* prompt, double& field) {
-  printText(session, prompt);
-  readReal(session, field);
-}
-
-void askInt(Session& session, const char* prompt, std::int32_t& field) {
-  printText(session, prompt);
-  readInt(session, field);
-}
-
 // The key to the two variants of the type, then the choice of one of them.
 void askVariant(Session& session, ConnectionRecord& r, const char* prompt) {
   const TypeNames& names = typeNames(r.typ);
@@ -110,8 +100,8 @@ void enterTorque(Session& session, ConnectionRecord& r) {
   if (!isFormFit(r.typ)) {
     return;
   }
-  printText(session, "Drehmoment:\nT [Nm]= ");
-  readReal(session, r.T);
+  printText(session, "Drehmoment:");
+  askReal(session, "\nT [Nm]= ", r.T);
 }
 
 void enterMaterialValues(Session& session, ConnectionRecord& r) {

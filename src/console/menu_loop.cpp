@@ -9,7 +9,13 @@ namespace zorpi {
 
 namespace {
 
+// The menu's key read: with b and d for types 1 to 4.
+ReadKind menuKind(const ConnectionRecord& r) {
+  return isFormFit(r.typ) ? ReadKind::FormFitMenuKey : ReadKind::MenuKey;
+}
+
 void printMenu(Session& session, const ConnectionRecord& r) {
+  stateFactHere(session, {FactKind::Menu, {}, {}, nameOf(menuKind(r)), {}});
   const bool formFit = isFormFit(r.typ);
   printText(session, "\nWelle-Nabe Verb.,i Info\nF1 a Verbindungstyp\n");
   if (formFit) {
@@ -20,6 +26,36 @@ void printMenu(Session& session, const ConnectionRecord& r) {
     printText(session, "F4 d Beanspruchung\n");
   }
   printText(session, "F5 e Geometrie\nF6 w momentan def. Werte\nF7 g Compute\nF8 q Exit\n");
+}
+
+// Runs the entry dialogue of menu key `key`, stated as a fact when it begins and ends; b and d
+// ask nothing of the taper and the clamp.
+void runDialogue(Session& session, ConnectionRecord& r, Key key) {
+  const bool asks = (key != 'b' && key != 'd') || isFormFit(r.typ);
+  const char name[] = {static_cast<char>(key), '\0'};
+  if (asks) {
+    stateFact(session, {FactKind::Dialogue, {}, {}, name, {}});
+  }
+  switch (key) {
+    case 'a':
+      enterConnectionType(session, r);
+      break;
+    case 'b':
+      enterTorque(session, r);
+      break;
+    case 'c':
+      enterMaterialValues(session, r);
+      break;
+    case 'd':
+      enterLoadType(session, r);
+      break;
+    default:
+      enterGeometry(session, r);
+      break;
+  }
+  if (asks) {
+    stateFact(session, {FactKind::Dialogue, {}, {}, {}, {}});
+  }
 }
 
 }  // namespace
@@ -34,7 +70,8 @@ void showInfo(Session& session) {
 
 bool runMenuStep(Session& session, ConnectionRecord& r) {
   printMenu(session, r);
-  switch (readKey(session, isFormFit(r.typ) ? ReadKind::FormFitMenuKey : ReadKind::MenuKey)) {
+  const Key key = readKey(session, menuKind(r));
+  switch (key) {
     case kEndOfKeys:
       return false;
     case 'q':
@@ -44,19 +81,11 @@ bool runMenuStep(Session& session, ConnectionRecord& r) {
       showInfo(session);
       break;
     case 'a':
-      enterConnectionType(session, r);
-      break;
     case 'b':
-      enterTorque(session, r);
-      break;
     case 'c':
-      enterMaterialValues(session, r);
-      break;
     case 'd':
-      enterLoadType(session, r);
-      break;
     case 'e':
-      enterGeometry(session, r);
+      runDialogue(session, r, key);
       break;
     case 'w':
       showCurrentValues(session, r);

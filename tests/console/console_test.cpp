@@ -87,14 +87,29 @@ TEST(Session, KeyReadsStateWhatTheyWaitFor) {
   EXPECT_EQ(input.quitUntaken, 1);
 }
 
+// The facts of `sink` but those of the menus and the dialogues.
+std::vector<std::string> screenFacts(const StringOutputSink& sink) {
+  std::vector<std::string> facts;
+  for (const std::string& fact : sink.facts) {
+    if (fact.rfind("menu ", 0) != 0 && fact.rfind("dialogue ", 0) != 0) {
+      facts.push_back(fact);
+    }
+  }
+  return facts;
+}
+
 // The listing and the results state each value they print as a fact of its field, with the
 // symbol, the value and the unit as printed, each choice and the type by its number, and the
-// kind of loading the calculation used with the factor of pzul.
+// kind of loading the calculation used with the factor of pzul; each menu and each dialogue
+// is stated where it begins.
 TEST(Session, ScreensStateTheFactsTheyShow) {
   ScriptedInput input("aw  g q", "6\n");
   StringOutputSink sink;
   Session session(input, sink);
   runMenuLoop(session);
+  const std::vector<std::string> first = {"menu  =menu ", "dialogue  =a ", "dialogue  = ",
+                                          "menu  =menu "};
+  EXPECT_EQ(std::vector<std::string>(sink.facts.begin(), sink.facts.begin() + 4), first);
   const std::vector<std::string> facts = {"type typ Klemmverb.=6 ",
                                           "value p0 p0=150 N/mm2",
                                           "value d d=0 mm",
@@ -112,15 +127,16 @@ TEST(Session, ScreensStateTheFactsTheyShow) {
                                           "value SigB SigB=-nan N/mm2",
                                           "value p p=-nan N/mm2",
                                           "value pzul pzul=150 N/mm2"};
-  EXPECT_EQ(sink.facts, facts);
+  EXPECT_EQ(screenFacts(sink), facts);
   StringOutputSink polygon;
   ScriptedInput keys("ad wxg q", "4\n1\n");
   Session again(keys, polygon);
   runMenuLoop(again);
-  EXPECT_EQ(polygon.facts[0], "type typ =4 ") << "no profile: no line, but the type";
-  EXPECT_EQ(polygon.facts[3], "choice beanArt einseitig,ruhend=1 ");
-  EXPECT_EQ(polygon.facts[4], "loading beanArt einseitig,ruhend=1 ");
-  EXPECT_EQ(polygon.facts[5], "derived f =1.1 ");
+  const std::vector<std::string> shown = screenFacts(polygon);
+  EXPECT_EQ(shown[0], "type typ =4 ") << "no profile: no line, but the type";
+  EXPECT_EQ(shown[3], "choice beanArt einseitig,ruhend=1 ");
+  EXPECT_EQ(shown[4], "loading beanArt einseitig,ruhend=1 ");
+  EXPECT_EQ(shown[5], "derived f =1.1 ");
 }
 
 // Records what had reached the screen each time the program began to wait for input.
@@ -136,11 +152,11 @@ class WaitRecorder : public InputSource {
     seenAtWait.push_back(screen_.text);
     return got;
   }
-  std::size_t readStandardInput(Output& output, std::string_view begun, char* buffer,
+  std::size_t readStandardInput(Output& output, const LineWait& wait, char* buffer,
                                 std::size_t capacity) override {
     output.flush();
     seenAtWait.push_back(screen_.text);
-    return inner_.readStandardInput(output, begun, buffer, capacity);
+    return inner_.readStandardInput(output, wait, buffer, capacity);
   }
   std::vector<std::string> seenAtWait;
 

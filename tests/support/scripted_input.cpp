@@ -40,15 +40,16 @@ std::size_t ScriptedInput::readKeyboard(Output& output, const KeyWait& wait, cha
   return got;
 }
 
-std::size_t ScriptedInput::readStandardInput(Output& output, std::string_view begun, char* buffer,
+std::size_t ScriptedInput::readStandardInput(Output& output, const LineWait& wait, char* buffer,
                                              std::size_t capacity) {
   output.flush();
   if (output.failed()) {
     return 0;
   }
-  if (!begun.empty()) {
-    begunLines.emplace_back(begun);
-    standardInput_.insert(nextInput_, begun);
+  questions.emplace_back(wait.question);
+  if (!wait.begun.empty()) {
+    begunLines.emplace_back(wait.begun);
+    standardInput_.insert(nextInput_, wait.begun);
   }
   std::size_t size = std::min(capacity, standardInput_.size() - nextInput_);
   if (standardInputIsKeyboard_) {

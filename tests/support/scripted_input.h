@@ -36,7 +36,7 @@ class ScriptedInput : public InputSource {
   std::size_t readKeyboard(Output& output, const KeyWait& wait, char* buffer,
                            std::size_t capacity) override;
   /// At the keyboard's terminal the person types the next line after what `begun` shows.
-  std::size_t readStandardInput(Output& output, std::string_view begun, char* buffer,
+  std::size_t readStandardInput(Output& output, const LineWait& wait, char* buffer,
                                 std::size_t capacity) override;
 
   void noteQuit(std::size_t untaken) override { quitUntaken = static_cast<int>(untaken); }
@@ -47,6 +47,8 @@ class ScriptedInput : public InputSource {
   int quitUntaken = -1;
   /// The text shown at the start of each line typed, where there was any.
   std::vector<std::string> begunLines;
+  /// The question each line read answered.
+  std::vector<std::string> questions;
 
  private:
   bool hasKeyboard_;

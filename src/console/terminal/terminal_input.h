@@ -32,7 +32,7 @@ class TerminalInput : public InputSource {
   /// empty; 0 at end or on an error. Text `begun` is shown and edited with the typing: by
   /// the console's own line editing on Windows and in the page, and on POSIX, where the
   /// terminal cannot take it back, by this program for that one line.
-  std::size_t readStandardInput(Output& output, std::string_view begun, char* buffer,
+  std::size_t readStandardInput(Output& output, const LineWait& wait, char* buffer,
                                 std::size_t capacity) override;
   /// The page learns where in the last hand-over the run ended; elsewhere nothing.
   void noteQuit(std::size_t untaken) override;

@@ -582,10 +582,10 @@ std::size_t TerminalInput::readKeyboard(Output& output, const KeyWait&, char* bu
   return readKeysFromTerminal(output, buffer, capacity);
 }
 
-std::size_t TerminalInput::readStandardInput(Output& output, std::string_view begun, char* buffer,
+std::size_t TerminalInput::readStandardInput(Output& output, const LineWait& wait, char* buffer,
                                              std::size_t capacity) {
-  if (!begun.empty() || gLine.holdsText()) {
-    return gLine.read(output, begun, buffer, capacity);
+  if (!wait.begun.empty() || gLine.holdsText()) {
+    return gLine.read(output, wait.begun, buffer, capacity);
   }
   output.flush();
   if (output.failed()) {

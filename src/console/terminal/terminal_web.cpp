@@ -9,7 +9,8 @@
 // unread; each result handed to the program goes back to the page (zorpiHandOut), so that a
 // later run can be handed the same; zorpiQuit learns how much of the last one followed the q
 // that ended the run; the screens' values, the line being typed and the rest go to zorpiFact.
-// zorpiRead(capacity, kind, unread) resolves with the next bytes and how they arrived: typed
+// zorpiRead(capacity, kind, unread, question) resolves with the next bytes and how they
+// arrived: typed
 // or pasted (through the line discipline), replayed (a result of an earlier run, handed to
 // the program as it is; none at a number read is the end of the typed input), or begun (the
 // line an earlier run was typing). A read waits through Asyncify.
@@ -53,18 +54,20 @@ EM_JS(void, pageCheck, (const char* names), {
 // how they arrived in `arrival`; 0 typed bytes once the page has no more keyboard for this run.
 EM_ASYNC_JS(int, pageRead,
             (char* buffer, int capacity, const char* kind, const char* unread, int unreadSize,
-             char* arrival, int arrivalSize),
+             const char* question, int questionSize, char* arrival, int arrivalSize),
             {
               const given = await Module.zorpiRead(capacity, UTF8ToString(kind),
-                                                   UTF8ToString(unread, unreadSize));
+                                                   UTF8ToString(unread, unreadSize),
+                                                   UTF8ToString(question, questionSize));
               HEAPU8.set(given.bytes, buffer);
               stringToUTF8(given.arrival, arrival, arrivalSize);
               return given.bytes.length;
             });
 
-// Hands `size` bytes at `data` to the page; the page gets a copy, since memory may move.
-EM_JS(void, pageWrite, (const char* data, int size),
-      { Module.zorpiWrite(HEAPU8.slice(data, data + size)); });
+// Hands `size` bytes at `data` to the page, the echo of typing or what the program wrote; the
+// page gets a copy, since memory may move.
+EM_JS(void, pageWrite, (const char* data, int size, bool echo),
+      { Module.zorpiWrite(HEAPU8.slice(data, data + size), echo); });
 
 EM_JS(void, pageHandOut, (const char* data, int size),
       { Module.zorpiHandOut(HEAPU8.slice(data, data + size)); });
@@ -95,16 +98,16 @@ int sizeOf(std::string_view text) {
   return static_cast<int>(text.size());
 }
 
-void writeToPage(const char* data, std::size_t size) {
+void writeToPage(const char* data, std::size_t size, bool echo) {
   if (size > 0) {
     gDiscipline.noteOutput(std::string_view(data, size));
-    pageWrite(data, static_cast<int>(size));
+    pageWrite(data, static_cast<int>(size), echo);
   }
 }
 
 void showEcho() {
   const std::string echo = gDiscipline.takeEcho();
-  writeToPage(echo.data(), echo.size());
+  writeToPage(echo.data(), echo.size(), true);
 }
 
 // States the line being typed as a fact of `kind`: LineBegins before anything of it is shown,
@@ -115,17 +118,19 @@ void stateLine(FactKind kind) {
   pageFact(name.data(), "", 0, "", 0, line.data(), sizeOf(line), "", 0);
 }
 
-// Waits for the page's next bytes for a read of `kind`: typing goes to the line discipline,
+// Waits for the page's next bytes for a read of `kind` (answering `question`, for a number):
+// typing goes to the line discipline,
 // which echoes it, and a typed Ctrl-C ends the run here; the line an earlier run was typing is
 // begun; a replayed result waits in gReplayed, and what the discipline held is dropped. False
 // once the page has closed the keyboard.
-bool receiveFromPage(ReadKind kind, std::string_view unread) {
+bool receiveFromPage(ReadKind kind, std::string_view unread, std::string_view question) {
   static char given[kPageBytes];
   char name[kNameBytes] = "";
   const int got = gKeyboardClosed
                       ? 0
                       : pageRead(given, static_cast<int>(sizeof given), nameOf(kind).data(),
-                                 unread.data(), sizeOf(unread), name, kNameBytes);
+                                 unread.data(), sizeOf(unread), question.data(),
+                                 sizeOf(question), name, kNameBytes);
   const std::string_view bytes(given, static_cast<std::size_t>(got > 0 ? got : 0));
   Arrival arrival = Arrival::Typed;
   if (!arrivalNamed(name, arrival)) {
@@ -199,7 +204,8 @@ std::size_t TerminalInput::readKeyboard(Output& output, const KeyWait& wait, cha
     return 0;
   }
   gDiscipline.setKeyMode(true);
-  while (!gReplayedWaiting && !gDiscipline.hasKeys() && receiveFromPage(wait.kind, wait.unread)) {
+  while (!gReplayedWaiting && !gDiscipline.hasKeys() &&
+         receiveFromPage(wait.kind, wait.unread, {})) {
   }
   const std::size_t got =
       gReplayedWaiting ? takeReplayed(buffer, capacity) : gDiscipline.takeKeys(buffer, capacity);
@@ -207,7 +213,7 @@ std::size_t TerminalInput::readKeyboard(Output& output, const KeyWait& wait, cha
   return got > 0 ? handedOut(buffer, got) : 0;  // none: the run ends, nothing to hand again
 }
 
-std::size_t TerminalInput::readStandardInput(Output& output, std::string_view begun, char* buffer,
+std::size_t TerminalInput::readStandardInput(Output& output, const LineWait& wait, char* buffer,
                                              std::size_t capacity) {
   output.flush();
   if (output.failed()) {
@@ -215,10 +221,11 @@ std::size_t TerminalInput::readStandardInput(Output& output, std::string_view be
   }
   stateLine(FactKind::LineBegins);
   gDiscipline.showAgain();  // what was typed on after the last line, after this prompt
-  gDiscipline.beginLine(begun);
+  gDiscipline.beginLine(wait.begun);
   showEcho();
   stateLine(FactKind::Line);
-  while (!gReplayedWaiting && !gDiscipline.hasLine() && receiveFromPage(ReadKind::Number, {})) {
+  while (!gReplayedWaiting && !gDiscipline.hasLine() &&
+         receiveFromPage(ReadKind::Number, {}, wait.question)) {
     stateLine(FactKind::Line);
   }
   const std::size_t got =
@@ -233,7 +240,7 @@ void TerminalInput::noteQuit(std::size_t untaken) {
 // The page is the only screen: every descriptor writes to it.
 bool FdOutputSink::write(const char* data, std::size_t size) {
   static_cast<void>(fd_);
-  writeToPage(data, size);
+  writeToPage(data, size, false);
   return true;
 }
 

@@ -166,15 +166,15 @@ std::size_t TerminalInput::readKeyboard(Output& output, const KeyWait&, char* bu
   return got;
 }
 
-std::size_t TerminalInput::readStandardInput(Output& output, std::string_view begun, char* buffer,
+std::size_t TerminalInput::readStandardInput(Output& output, const LineWait& wait, char* buffer,
                                              std::size_t capacity) {
   output.flush();
   if (output.failed()) {
     return 0;
   }
-  if (!begun.empty()) {
+  if (!wait.begun.empty()) {
     // The codes of a key that did not fit follow the text begun.
-    handBackToConsole(std::string(begun) + gPendingCodes);
+    handBackToConsole(std::string(wait.begun) + gPendingCodes);
     gPendingCodes.clear();
   }
   // ReadFile, not the C library, so nothing is translated. On a console it returns a line

@@ -18,6 +18,14 @@ struct KeyWait {
   std::string_view unread;
 };
 
+/// The facts of a line read for a number: text typed ahead at the keyboard without its line
+/// end, which the line begins with, and the question it answers, as the prompt wrote it ("D
+/// [mm]="; empty where a read is not asked by a prompt).
+struct LineWait {
+  std::string_view begun;
+  std::string_view question;
+};
+
 /// Where keystrokes and typed lines come from: a keyboard of its own (the terminal) and
 /// standard input. Abstract so it can be mocked out for tests.
 class InputSource {
@@ -36,10 +44,11 @@ class InputSource {
                                    std::size_t capacity) = 0;
   /// Flushes `output` once ready to read and reads up to `capacity` bytes of standard input
   /// into `buffer`, waiting if none are there yet; returns 0 only at end of input, on a read
-  /// error or a failed output. `begun` is text typed ahead at the keyboard without its line end
-  /// (only when `standardInputIsKeyboard()`): it stands after the prompt as if typed now, the
-  /// typing continues it, and the line read begins with what is left of it.
-  virtual std::size_t readStandardInput(Output& output, std::string_view begun, char* buffer,
+  /// error or a failed output. `wait.begun` is text typed ahead at the keyboard without its
+  /// line end (only when `standardInputIsKeyboard()`): it stands after the prompt as if typed
+  /// now, the typing continues it, and the line read begins with what is left of it. The page
+  /// is told `wait.question`.
+  virtual std::size_t readStandardInput(Output& output, const LineWait& wait, char* buffer,
                                         std::size_t capacity) = 0;
   /// Told once, when `q` ended the session: how many bytes of what the keyboard handed over
   /// last followed the `q` and were never taken.

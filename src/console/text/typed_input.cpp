@@ -28,7 +28,7 @@ bool TypedInput::fetch(std::string_view begun) {
     return false;
   }
   pos_ = 0;
-  end_ = source_.readStandardInput(output_, begun, block_.get(), kBlockSize);
+  end_ = source_.readStandardInput(output_, {begun, question_}, block_.get(), kBlockSize);
   aheadFrom_ = aheadLineBreak_ = kNone;
   if (end_ == 0) {
     ended_ = true;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "console/text/input_source.h"
@@ -48,6 +49,8 @@ class TypedInput {
   /// What is left of the current number line, white space trimmed: the next number read
   /// takes it. Empty when what is left is typed ahead, which keys take first.
   std::string_view unreadNumberText() const;
+  /// The question the number reads from now on answer, as the prompt wrote it; "" for none.
+  void setQuestion(std::string_view question) { question_.assign(question); }
 
  private:
   /// Flushes the output and reads the next block, the line read beginning with `begun`;
@@ -99,6 +102,7 @@ class TypedInput {
   std::size_t aheadLineBreak_ = kNone;
   std::size_t untakenAfterKey_ = 0;
   bool ended_ = false;
+  std::string question_;
 };
 
 }  // namespace zorpi

@@ -37,6 +37,7 @@ enum class FactKind {
   Loading,     // the kind of loading the calculation used: its number and words
   Derived,     // a value the calculation worked out that no screen shows
   Dialogue,    // an entry dialogue begins (its menu key) or ends ("")
+  Menu,        // the menu follows on the screen, for the read kind its value names
   LineBegins,  // a number line begins here on the screen, before anything of it is shown
   Line,        // the number line being typed, as it stands
 };
@@ -44,8 +45,9 @@ enum class FactKind {
 inline constexpr std::string_view kReadKindNames[] = {"menu", "formfit", "page", "info", "number"};
 inline constexpr std::string_view kArrivalNames[] = {"typed", "paste", "restOfPaste", "replayed",
                                                      "begun"};
-inline constexpr std::string_view kFactKindNames[] = {
-    "value", "choice", "type", "banner", "loading", "derived", "dialogue", "lineBegins", "line"};
+inline constexpr std::string_view kFactKindNames[] = {"value",      "choice",  "type",     "banner",
+                                                      "loading",    "derived", "dialogue", "menu",
+                                                      "lineBegins", "line"};
 /// The page's functions, each of which the page must define: the next bytes for a read, the
 /// screen text, what each read handed the program, where q ended the run, and the facts.
 inline constexpr std::string_view kPageFunctions[] = {"zorpiRead", "zorpiWrite", "zorpiHandOut",
