@@ -107,8 +107,8 @@ TEST(Session, ScreensStateTheFactsTheyShow) {
   StringOutputSink sink;
   Session session(input, sink);
   runMenuLoop(session);
-  const std::vector<std::string> first = {"menu  =menu ", "dialogue  =a ", "dialogue  = ",
-                                          "menu  =menu "};
+  const std::vector<std::string> first = {"menu  =menu ", "dialogue  =a ",
+                                          "dialogue  = ", "menu  =menu "};
   EXPECT_EQ(std::vector<std::string>(sink.facts.begin(), sink.facts.begin() + 4), first);
   const std::vector<std::string> facts = {"type typ Klemmverb.=6 ",
                                           "value p0 p0=150 N/mm2",

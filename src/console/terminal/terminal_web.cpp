@@ -126,11 +126,10 @@ void stateLine(FactKind kind) {
 bool receiveFromPage(ReadKind kind, std::string_view unread, std::string_view question) {
   static char given[kPageBytes];
   char name[kNameBytes] = "";
-  const int got = gKeyboardClosed
-                      ? 0
-                      : pageRead(given, static_cast<int>(sizeof given), nameOf(kind).data(),
-                                 unread.data(), sizeOf(unread), question.data(),
-                                 sizeOf(question), name, kNameBytes);
+  const int got = gKeyboardClosed ? 0
+                                  : pageRead(given, static_cast<int>(sizeof given),
+                                             nameOf(kind).data(), unread.data(), sizeOf(unread),
+                                             question.data(), sizeOf(question), name, kNameBytes);
   const std::string_view bytes(given, static_cast<std::size_t>(got > 0 ? got : 0));
   Arrival arrival = Arrival::Typed;
   if (!arrivalNamed(name, arrival)) {
