@@ -2,7 +2,7 @@
 """Makes every text that comes from doc/help.md, the one source of what ZORPI's keys, symbols,
 formulas and methods mean, and writes it where it is used:
 
-  web/help.html                 the browser page's help (German)
+  web/help.html                 the browser page's help (German), with each type's sketch
   web/help_data.js              what the page's printed record takes from the help (German)
   doc/zorpi.1.in                the manual page's sections between its markers (English)
   doc/windows.txt               the Windows README.txt, from doc/windows.txt.in (English)
@@ -307,6 +307,9 @@ def page_help(help):
             choices += [row(f'{entry["prompt"]}= {choice["value"]}', choice['Deutsch'])
                         for choice in help.choices(entry['field'], typ)]
         table(section.id, section.german, [symbol_row(entry) for entry in section.rows] + choices)
+        # The type's sketch stands here once; the printed record takes its copy from here.
+        sketch = (ROOT / 'web' / 'sketches' / f'{section.id}.svg').read_text(encoding='utf-8')
+        out.append(f'<figure data-skizze="{typ}">{sketch.strip()}</figure>')
         out.append(f'<p class="formeln">' + '<br>'.join(
             esc(f'{formula.field} = {page_formula(formula)}' +
                 (f'  ({page_when(formula)})' if formula.when else ''))
@@ -349,8 +352,7 @@ def record_data(help):
                     pieces.append(piece)
             formulas.append({'field': formula.field, 'pieces': pieces,
                              'when': formula.condition() and
-                             {'field': formula.condition()[0], 'values': formula.condition()[1],
-                              'text': page_when(formula)}})
+                             {'field': formula.condition()[0], 'values': formula.condition()[1]}})
         types[typ] = {
             'words': help.type_words(typ, 'de'),
             'inputs': meanings(help.symbols(typ)),
@@ -364,12 +366,15 @@ def record_data(help):
             'method': help.method(typ)['Deutsch'],
         }
     loading = {entry['number']: entry['Deutsch'] for entry in help.section('loading').rows}
+    dialogues = {entry['key']: entry['menu'] for entry in help.section('keys').rows
+                 if entry['key'] in 'abcde'}
     compact = lambda value: json.dumps(value, ensure_ascii=False, separators=(',', ':'),
                                        sort_keys=True)
     lines = [f'  {typ}: {compact(data)},' for typ, data in types.items()]
     return ('// ' + GENERATED + '.\n// What the printed record (web/record.js) takes from the '
             'help, by connection type.\n\'use strict\';\n\nconst ZorpiHelp = {\n'
-            f' loading: {compact(loading)},\n types: {{\n' + '\n'.join(lines) + '\n },\n};\n')
+            f' dialogues: {compact(dialogues)},\n loading: {compact(loading)},\n types: {{\n' +
+            '\n'.join(lines) + '\n },\n};\n')
 
 
 # ---- The manual page: English groff --------------------------------------------------------

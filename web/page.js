@@ -42,6 +42,7 @@
   // {handOuts, session, line, begun} of the run that "Mit den letzten Werten weiter" resumes
   let offer = null;
   let line = null;  // the number line being typed: where it began on the screen, and its text
+  let menuFrom = null;  // the line the menu being written began on, to print it unsplit
   let typedAnything = false;
   let fixedColumns = null;   // set by the tests that compare with an 80-column terminal
   let firstScreenAt = null;  // ms after navigation start, for the benchmark
@@ -114,6 +115,10 @@
   // on a comma taken as a point lasts while its line is typed.
   function onRead(kind, unread, lineGoesOn, asked) {
     const numbers = kind === 'number';
+    if (menuFrom !== null) {
+      session.keepTogether(menuFrom, session.finishedLines());
+      menuFrom = null;
+    }
     question.textContent = numbers ? asked || 'Zahl' : questions[kind];
     announce();
     if (!numbers) {
@@ -142,6 +147,7 @@
     if (fact.kind === 'menu') {
       heard.menuAt = heard.text.length;
       heard.menu = fact.value;
+      menuFrom = session.finishedLines();
     } else if (fact.kind === 'lineBegins') {
       line = {mark: session.mark(), text: fact.value};
     } else if (fact.kind === 'line' && line !== null) {
@@ -361,15 +367,38 @@
   // What is typed in one of the fields beside the title, and the time now, as printed.
   const field = (id) => document.getElementById(id).value.trim();
   const now = () => new Date().toLocaleString('de-DE');
+  // A printed PDF is named after the title, so that saved ones tell each other apart.
+  const pageTitle = document.title;
+  const nameThePrint = () => {
+    document.title = field('titel') === '' ? pageTitle : 'ZORPI – ' + field('titel');
+  };
 
   // Whatever starts a print but the record's button, the browser's own menu included,
-  // prints the session.
+  // prints the session: its menus each on one page.
   window.addEventListener('beforeprint', () => {
-    document.getElementById('protokoll').textContent = session.text();
+    nameThePrint();
+    if (document.body.classList.contains('druck-berechnung')) {
+      return;
+    }
+    document.getElementById('protokoll').replaceChildren(...session.printPieces().map((piece) => {
+      if (!piece.together) {
+        return document.createTextNode(piece.text);
+      }
+      const block = document.createElement('span');
+      block.className = 'zusammen';
+      block.textContent = piece.text;
+      return block;
+    }));
     document.getElementById('sitzung-titel').textContent = field('titel');
+    document.getElementById('sitzung-namen').textContent =
+        `Bearbeiter: ${field('bearbeiter') || '__________'}    ` +
+        `Geprüft: ${field('geprueft') || '__________'}`;
     document.getElementById('sitzung-zeit').textContent = 'Gedruckt am ' + now();
   });
-  window.addEventListener('afterprint', () => document.body.classList.remove('druck-berechnung'));
+  window.addEventListener('afterprint', () => {
+    document.body.classList.remove('druck-berechnung');
+    document.title = pageTitle;
+  });
   document.getElementById('drucken').addEventListener('click', () => {
     window.print();
     terminal.focus();
@@ -391,6 +420,7 @@
     }
     zorpiLayRecord(record, {title: field('titel'), preparer: field('bearbeiter'),
                             checker: field('geprueft'), date: now()});
+    nameThePrint();
     document.body.classList.add('druck-berechnung');
     return true;
   }

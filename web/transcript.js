@@ -15,6 +15,7 @@ class ZorpiTranscript {
     this.dropped = 0;   // finished lines left out
     this.line = '';     // the line being written; '\0' marks a cell never written
     this.column = 0;
+    this.together = [];  // ranges of line numbers not to be split when printed, from and to
   }
 
   /** Takes bytes (a Uint8Array) as written to the terminal. */
@@ -83,8 +84,37 @@ class ZorpiTranscript {
     }
   }
 
+  /** How many lines are finished: the number of the line being written. */
   finishedLines() {
     return this.dropped + this.lines.length - this.first;
+  }
+
+  /** Keeps the lines numbered `from` to `to` (not included) together on a printed page. */
+  keepTogether(from, to) {
+    if (to - from > 1) {
+      this.together.push([from, to]);
+    }
+  }
+
+  /** The text shown so far in pieces, {text, together}, the lines kept together on their own. */
+  printPieces() {
+    const shown = this.text().split('\n');
+    const firstLine = this.dropped - (this.dropped > 0 ? 1 : 0);  // the number of shown[0]
+    const pieces = [];
+    let at = 0;
+    for (const [from, to] of this.together) {
+      const start = from - firstLine;
+      if (start < at || to - firstLine > shown.length) {
+        continue;  // left out, or not finished
+      }
+      if (start > at) {
+        pieces.push({text: shown.slice(at, start).join('\n'), together: false});
+      }
+      pieces.push({text: shown.slice(start, to - firstLine).join('\n'), together: true});
+      at = to - firstLine;
+    }
+    pieces.push({text: shown.slice(at).join('\n'), together: false});
+    return pieces;
   }
 
   /** The text shown so far, lines joined with LF. */

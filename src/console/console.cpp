@@ -129,12 +129,12 @@ void stateFactHere(Session& session, const Fact& fact) {
   }
 }
 
-void stateDerived(Session& session, std::string_view field, double value, std::string_view unit) {
+void stateDerived(Session& session, std::string_view field, double value) {
   Output& output = session.output();
   if (output.wantsFacts()) {
     std::string shown;
     appendG(shown, value);
-    output.noteFact({FactKind::Derived, field, {}, shown, unit});
+    output.noteFact({FactKind::Derived, field, {}, shown, {}});
   }
 }
 

@@ -61,8 +61,8 @@ void stateFact(Session& session, const Fact& fact);
 /// States `fact` at this place of the screen text: what was printed before it reaches the
 /// sink first.
 void stateFactHere(Session& session, const Fact& fact);
-/// States `value` of `field` as a Derived fact, written as "%g" writes it, with its `unit`.
-void stateDerived(Session& session, std::string_view field, double value, std::string_view unit);
+/// States `value` of `field` as a Derived fact, written as "%g" writes it.
+void stateDerived(Session& session, std::string_view field, double value);
 /// Waits for one keystroke for `kind` and returns its code 0..255 without echo; kEndOfKeys
 /// once the keys have ended or the output has failed, and from then on (KeyReader).
 Key readKey(Session& session, ReadKind kind);

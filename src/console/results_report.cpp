@@ -52,7 +52,44 @@ void stateLoading(Session& session, const ConnectionRecord& r) {
   stateFact(session, {FactKind::Loading, "beanArt", words, number, {}});
   const double factor = loadFactor(r);
   if (factor != 0) {
-    stateDerived(session, "f", factor, {});
+    stateDerived(session, "f", factor);
+  }
+}
+
+// States what the type's calculation holds that no screen prints as it is held (the angles
+// are in radians), for an account of the calculation step by step.
+void stateWorkedOut(Session& session, const ConnectionRecord& r) {
+  if (!session.output().wantsFacts()) {
+    return;
+  }
+  switch (r.typ) {
+    case Passfeder:
+      stateDerived(session, "ki", r.ki);
+      stateDerived(session, "rm", r.rm);
+      break;
+    case Keilwelle:
+    case Zahnwelle:
+      stateDerived(session, "phi", r.phi);
+      stateDerived(session, "rm", r.rm);
+      stateDerived(session, "h", r.h);
+      break;
+    case Polygon:
+      stateDerived(session, "dm", r.dm);
+      break;
+    case Kegel:
+      stateDerived(session, "X", r.X);  // the listing shows it as 1:X
+      stateDerived(session, "C", r.C);
+      stateDerived(session, "rho", r.rho);
+      stateDerived(session, "alpha", r.alpha);
+      stateDerived(session, "Q", r.Q);
+      break;
+    case Klemm:
+      stateDerived(session, "kp", r.kp);
+      stateDerived(session, "kb", r.kb);
+      stateDerived(session, "W", r.W);
+      break;
+    default:
+      break;
   }
 }
 
@@ -62,6 +99,7 @@ void showResults(Session& session, ConnectionRecord& r) {
   printText(session, "Ergebnisse\n");
   calculate(r);
   stateLoading(session, r);
+  stateWorkedOut(session, r);
   if (r.typ == Kegel && !printKegelLines(session, r)) {
     return;
   }

@@ -92,7 +92,7 @@ struct ConnectionRecord {
   double e = 0;
   /// P4C: dimension er, mm (type 4).
   double er = 0;
-  /// taper ratio X: the taper is 1:X (type 5).
+  /// taper ratio X, the number (shown as 1:X) (type 5).
   double X = 0;
   /// large diameter of the taper, mm (type 5).
   double D = 0;

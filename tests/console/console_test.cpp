@@ -110,23 +110,16 @@ TEST(Session, ScreensStateTheFactsTheyShow) {
   const std::vector<std::string> first = {"menu  =menu ", "dialogue  =a ",
                                           "dialogue  = ", "menu  =menu "};
   EXPECT_EQ(std::vector<std::string>(sink.facts.begin(), sink.facts.begin() + 4), first);
-  const std::vector<std::string> facts = {"type typ Klemmverb.=6 ",
-                                          "value p0 p0=150 N/mm2",
-                                          "value d d=0 mm",
-                                          "value l l=0 mm",
-                                          "value ls ls=0 mm",
-                                          "value a a=0 mm",
-                                          "value FV FV=96500 N",
-                                          "value i i=0 ",
-                                          "value m m=0 ",
-                                          "value my my=0.11 ",
-                                          "loading beanArt = ",
-                                          "derived f =1 ",
-                                          "value FF FF=-nan N",
-                                          "value TV TV=-nan Nm",
-                                          "value SigB SigB=-nan N/mm2",
-                                          "value p p=-nan N/mm2",
-                                          "value pzul pzul=150 N/mm2"};
+  const std::vector<std::string> facts = {"type typ Klemmverb.=6 ", "value p0 p0=150 N/mm2",
+                                          "value d d=0 mm",         "value l l=0 mm",
+                                          "value ls ls=0 mm",       "value a a=0 mm",
+                                          "value FV FV=96500 N",    "value i i=0 ",
+                                          "value m m=0 ",           "value my my=0.11 ",
+                                          "loading beanArt = ",     "derived f =1 ",
+                                          "derived kp =0 ",         "derived kb =0 ",
+                                          "derived W =0 ",          "value FF FF=-nan N",
+                                          "value TV TV=-nan Nm",    "value SigB SigB=-nan N/mm2",
+                                          "value p p=-nan N/mm2",   "value pzul pzul=150 N/mm2"};
   EXPECT_EQ(screenFacts(sink), facts);
   StringOutputSink polygon;
   ScriptedInput keys("ad wxg q", "4\n1\n");
