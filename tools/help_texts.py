@@ -10,6 +10,7 @@ formulas and methods mean, and writes it where it is used:
   doc/library.md                the field table between its markers
   src/model/connection_record.h the comment above each field
   python/field_docs.inc         the Python module's help for each field
+  python/zorpi/_zorpi.pyi       the Python module's types, for editors
 
 The texts are committed, so that building ZORPI needs no Python; CMake only puts the version
 into the manual page and Windows line ends into the Windows text.
@@ -572,6 +573,35 @@ def python_field_docs(help, fields):
     return '\n'.join(lines) + '\n'
 
 
+def python_stub(help, header_text):
+    """The types of the extension zorpi._zorpi, each field's with its help."""
+    out = [f'# {GENERATED}: the types of the extension', '# zorpi._zorpi, for editors and type checkers.',
+           'import enum', 'from typing import Any, Dict, List, Tuple', '']
+    for name, body in re.findall(r'enum (\w+) : std::int32_t \{(.*?)\};', header_text, re.S):
+        out.append(f'class {name}(enum.IntEnum):')
+        out += [f'    {item} = {value}' for item, value in re.findall(r'(\w+) = (\d+)', body)]
+        out.append('')
+    out += ['class ConnectionRecord:',
+            '    """All selections, inputs, derived values and results of one design."""',
+            '    def __init__(self, **fields: float) -> None: ...']
+    for line in header_text.splitlines():
+        match = FIELD_LINE.match(line)
+        if match:
+            kind = 'int' if match.group(1) == 'std::int32_t' else 'float'
+            out.append(f'    {match.group(2)}: {kind}')
+            out.append(f'    """{field_doc(help, match.group(2))}."""')
+    out += ['    def __eq__(self, other: object) -> bool: ...',
+            "    def __copy__(self) -> 'ConnectionRecord': ...",
+            "    def __deepcopy__(self, memo: Dict[int, Any]) -> 'ConnectionRecord': ...",
+            '',
+            'def default_record() -> ConnectionRecord: ...',
+            'def calculate(r: ConnectionRecord) -> None: ...',
+            'def check(r: ConnectionRecord) -> List[Tuple[str, str, str]]: ...',
+            'def is_self_locking(r: ConnectionRecord) -> bool: ...',
+            '__version__: str']
+    return '\n'.join(out) + '\n'
+
+
 # ---- Putting the texts in place ------------------------------------------------------------
 
 def replace_regions(text, regions, start, end, path):
@@ -595,6 +625,7 @@ def made_texts(help):
         'web/help_data.js': record_data(help),
         'src/model/connection_record.h': header_with_docs(help, header),
         'python/field_docs.inc': python_field_docs(help, fields),
+        'python/zorpi/_zorpi.pyi': python_stub(help, header),
     }
     manual = (ROOT / 'doc/zorpi.1.in').read_text(encoding='utf-8')
     texts['doc/zorpi.1.in'] = replace_regions(

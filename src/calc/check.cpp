@@ -6,6 +6,12 @@ namespace zorpi {
 
 namespace {
 
+// Far beyond any real connection, and near enough that no calculation on inputs between them
+// overflows to an infinity or underflows to 0: each real input, in its unit, and each count.
+constexpr double kSmallest = 1e-6;
+constexpr double kLargest = 1e9;
+constexpr std::int32_t kMostCount = 1000000;
+
 // The problems found so far, each field named once: a field with a problem takes part in no
 // pair.
 class Findings {
@@ -23,10 +29,10 @@ class Findings {
     }
     return false;
   }
-  void positive(const std::string& field, double value) {
-    if (!(std::isfinite(value) && value > 0)) {
-      add(field, field + " muss eine endliche Zahl über 0 sein",
-          field + " must be a finite number above 0");
+  void inRange(const std::string& field, double value) {
+    if (!(value >= kSmallest && value <= kLargest)) {
+      add(field, field + " muss eine Zahl von 1e-6 bis 1e9 sein",
+          field + " must be a number from 1e-6 to 1e9");
     }
   }
   void oneOrTwo(const std::string& field, std::int32_t value) {
@@ -34,9 +40,9 @@ class Findings {
       add(field, field + " muss 1 oder 2 sein", field + " must be 1 or 2");
     }
   }
-  void atLeastOne(const std::string& field, std::int32_t value) {
-    if (value < 1) {
-      add(field, field + " muss mindestens 1 sein", field + " must be at least 1");
+  void count(const std::string& field, std::int32_t value) {
+    if (value < 1 || value > kMostCount) {
+      add(field, field + " muss 1 bis 1000000 sein", field + " must be 1 to 1000000");
     }
   }
   // `first` must lie below `second`; the problem is the first's.
@@ -57,35 +63,35 @@ class Findings {
 
 // Torque, base pressure and kind of loading (keys b, c, d), and the load-bearing length.
 void checkFormFit(const ConnectionRecord& r, Findings& found) {
-  found.positive("T", r.T);
-  found.positive("p0", r.p0);
+  found.inRange("T", r.T);
+  found.inRange("p0", r.p0);
   if (r.beanArt < EinseitigRuhend || r.beanArt > WechselndStark) {
     found.add("beanArt", "beanArt muss 1 bis 5 sein, sonst bleibt pzul, wie es war",
               "beanArt must be 1 to 5, else pzul stays as it was");
   }
-  found.positive("lt", r.lt);
+  found.inRange("lt", r.lt);
 }
 
 void checkPassfeder(const ConnectionRecord& r, Findings& found) {
-  found.positive("d", r.d);
-  found.positive("h", r.h);
-  found.positive("t1", r.t1);
+  found.inRange("d", r.d);
+  found.inRange("h", r.h);
+  found.inRange("t1", r.t1);
   found.oneOrTwo("i", r.i);
   found.below("t1", r.t1, "h", r.h);
 }
 
 void checkKeilwelle(const ConnectionRecord& r, Findings& found) {
-  found.positive("d1", r.d1);
-  found.positive("d2", r.d2);
-  found.atLeastOne("i", r.i);
+  found.inRange("d1", r.d1);
+  found.inRange("d2", r.d2);
+  found.count("i", r.i);
   found.oneOrTwo("variante", r.variante);
   found.below("d1", r.d1, "d2", r.d2);
 }
 
 void checkZahnwelle(const ConnectionRecord& r, Findings& found) {
-  found.positive("d2", r.d2);
-  found.positive("d3", r.d3);
-  found.atLeastOne("z", r.z);
+  found.inRange("d2", r.d2);
+  found.inRange("d3", r.d3);
+  found.count("z", r.z);
   found.oneOrTwo("variante", r.variante);
   found.below("d2", r.d2, "d3", r.d3);
 }
@@ -93,12 +99,12 @@ void checkZahnwelle(const ConnectionRecord& r, Findings& found) {
 void checkPolygon(const ConnectionRecord& r, Findings& found) {
   found.oneOrTwo("polygonTyp", r.polygonTyp);
   if (r.polygonTyp == 1) {
-    found.positive("d1", r.d1);
-    found.positive("e1", r.e1);
+    found.inRange("d1", r.d1);
+    found.inRange("e1", r.e1);
   } else if (r.polygonTyp == 2) {
-    found.positive("d2", r.d2);
-    found.positive("e", r.e);
-    found.positive("er", r.er);
+    found.inRange("d2", r.d2);
+    found.inRange("e", r.e);
+    found.inRange("er", r.er);
   }
 }
 
@@ -113,11 +119,21 @@ void checkKegel(const ConnectionRecord& r, Findings& found) {
                                      {"L", r.L},
                                      {"FV", r.FV},
                                      {"my", r.my}}) {
-    found.positive(field, value);
+    found.inRange(field, value);
   }
-  if (!found.has("X") && !found.has("D") && !found.has("L") && !(r.D - r.L / r.X > 0)) {
+  // As the calculation works them out: the taper per unit length, the small diameter and the
+  // sum of the friction angle and the half cone angle, whose tangent divides.
+  const double C = 1 / r.X;
+  if (!found.has("X") && !found.has("D") && !found.has("L") && !(r.D - r.L * C > 0)) {
     found.add("L", "L ist zu lang: der kleine Durchmesser D - L/X muss über 0 liegen",
               "L is too long: the small diameter D - L/X must be above 0");
+  }
+  if (!found.has("X") && !found.has("my") && !(std::tan(std::atan(r.my) + std::atan(C / 2)) > 0)) {
+    found.add("my",
+              "my ist für den Kegel zu groß: Reibungswinkel und halber Kegelwinkel müssen "
+              "zusammen unter 90° bleiben",
+              "my is too large for the taper: the friction angle and half the cone angle must "
+              "stay below 90 degrees together");
   }
   found.above("DA", r.DA, "D", r.D);
 }
@@ -129,11 +145,11 @@ void checkKlemm(const ConnectionRecord& r, Findings& found) {
                                      {"ls", r.ls},
                                      {"a", r.a},
                                      {"FV", r.FV}}) {
-    found.positive(field, value);
+    found.inRange(field, value);
   }
-  found.atLeastOne("i", r.i);
-  found.atLeastOne("m", r.m);
-  found.positive("my", r.my);
+  found.count("i", r.i);
+  found.count("m", r.m);
+  found.inRange("my", r.my);
   found.oneOrTwo("variante", r.variante);
 }
 

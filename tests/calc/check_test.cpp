@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <initializer_list>
 #include <limits>
+#include <random>
 #include <string>
+
+#include "calc/calculate.h"
 
 namespace zorpi {
 namespace {
@@ -60,6 +65,12 @@ TEST(Check, NamesWhatTheCalculationCannotTake) {
       {"taper longer than its cone",
        [](ConnectionRecord& r) { r = createDefaultRecord(), r.L = 700, r.DA = 50; }, "L DA "},
       {"clamp without its counts", [](ConnectionRecord& r) { r = clamp(), r.m = 0; }, "m "},
+      {"a torque no calculation stays finite with", [](ConnectionRecord& r) { r.T = 1e306; }, "T "},
+      {"a taper whose angles reach 90 degrees",
+       [](ConnectionRecord& r) {
+         r = createDefaultRecord(), r.X = 0.5, r.my = 1.2, r.D = 100, r.L = 40, r.DA = 200;
+       },
+       "my "},
   };
   for (const CheckCase& c : cases) {
     ConnectionRecord r = parallelKey();
@@ -70,6 +81,73 @@ TEST(Check, NamesWhatTheCalculationCannotTake) {
       EXPECT_FALSE(problem.de.empty() || problem.en.empty()) << c.name;
     }
     EXPECT_EQ(named, c.fields) << c.name;
+  }
+}
+
+// A record of type `typ` with each input drawn log-uniform over a range wider than check()
+// allows on both sides, one in ten over all a double can hold, each count up to beyond its
+// bound, each choice over its values and beyond.
+ConnectionRecord drawn(std::mt19937_64& random, std::int32_t typ) {
+  std::uniform_real_distribution<double> decade(-8, 11);
+  std::uniform_real_distribution<double> anyDecade(-320, 308);
+  std::uniform_real_distribution<double> countDecade(0, 7);
+  std::uniform_int_distribution<std::int32_t> choice(0, 6);
+  const auto real = [&] {
+    return std::pow(10.0, choice(random) == 0 ? anyDecade(random) : decade(random));
+  };
+  const auto count = [&] { return static_cast<std::int32_t>(std::pow(10.0, countDecade(random))); };
+  ConnectionRecord r;
+  r.typ = typ, r.beanArt = choice(random), r.polygonTyp = choice(random) % 3;
+  r.variante = choice(random) % 3, r.i = count(), r.z = count(), r.m = count();
+  for (double* value :
+       {&r.T,  &r.p0, &r.DA, &r.Sp, &r.ReA, &r.ReI, &r.d, &r.lt, &r.h,  &r.t1, &r.d1, &r.d2,
+        &r.d3, &r.e1, &r.e,  &r.er, &r.X,   &r.D,   &r.L, &r.FV, &r.my, &r.l,  &r.ls, &r.a}) {
+    *value = real();
+  }
+  if (typ == Passfeder) {
+    r.i = 1 + choice(random) % 2;  // else a parallel key is seldom clean
+  }
+  return r;
+}
+
+// What check() passes, calculate() takes: each result of the type finite, the pressures,
+// forces and torques above 0, for tens of thousands of records drawn at random.
+TEST(Check, WhatItPassesCalculatesToFiniteResults) {
+  using R = ConnectionRecord;
+  const struct {
+    std::int32_t typ;
+    std::initializer_list<double R::*> finite;
+    std::initializer_list<double R::*> positive;
+  } types[] = {
+      {Passfeder, {&R::rm, &R::ki}, {&R::p, &R::pzul}},
+      {Keilwelle, {&R::rm, &R::h, &R::phi}, {&R::p, &R::pzul}},
+      {Zahnwelle, {&R::rm, &R::h, &R::phi}, {&R::p, &R::pzul}},
+      {Polygon, {&R::dm}, {&R::p, &R::pzul}},
+      {Kegel,
+       {&R::C, &R::DF, &R::rho, &R::alpha, &R::d, &R::Q},
+       {&R::p, &R::pzul, &R::FF, &R::TV, &R::pAzul, &R::pIzul}},
+      {Klemm, {&R::kp, &R::kb, &R::W, &R::SigB}, {&R::p, &R::pzul, &R::FF, &R::TV}},
+  };
+  std::mt19937_64 random(1995);
+  for (const auto& type : types) {
+    int clean = 0;
+    int broken = 0;
+    for (int n = 0; n < 100000; ++n) {
+      ConnectionRecord r = drawn(random, type.typ);
+      if (!check(r).empty()) {
+        continue;
+      }
+      ++clean;
+      calculate(r);
+      for (double R::*result : type.finite) {
+        broken += std::isfinite(r.*result) ? 0 : 1;
+      }
+      for (double R::*result : type.positive) {
+        broken += std::isfinite(r.*result) && r.*result > 0 ? 0 : 1;
+      }
+    }
+    EXPECT_EQ(broken, 0) << "typ " << type.typ;
+    EXPECT_GT(clean, 300) << "typ " << type.typ << ": too few clean records to tell";
   }
 }
 

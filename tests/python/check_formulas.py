@@ -44,10 +44,8 @@ def factor(help, typ, kind):
 
 
 def check(help, inputs):
-    r = zorpi.ConnectionRecord()
-    for field, value in inputs.items():
-        setattr(r, field, value)
-    zorpi.calculate(r)
+    r = zorpi.ConnectionRecord(**inputs)
+    zorpi.calculate(r, check=False)  # the formulas hold for whatever the record holds
     values = dict(inputs, atan=math.atan, tan=math.tan, pi=3.141593, sqrt3=1.732051)
     if 1 <= inputs['typ'] <= 4:
         values['f'] = factor(help, inputs['typ'], inputs['beanArt'])

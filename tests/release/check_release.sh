@@ -1,13 +1,15 @@
 #!/bin/sh
 # Runs the release command into a fresh folder and uses what it makes as their users would:
-# the seven files are there and match their checksums; lintian finds no error, no warning and
+# the eight files are there and match their checksums; lintian finds no error, no warning and
 # no hardening tag in either Debian package; each form of the program, unpacked, runs the
 # kept taper script to the kept screen (the Debian package's and the static program, which
 # must be a static PIE, here; the Windows zip's under wine; the page in Chromium); the
 # library's examples and a program that checks what it promises build against the unpacked
 # tarball with pkg-config alone and with nothing but its include/ and library, and, as root,
-# against the -dev package installed, with pkg-config and CMake; the wheel, installed into a
-# fresh virtual environment without an index, gives the README's clamp and the version.
+# against the -dev package installed, with pkg-config and CMake; the Python module, installed
+# from a fresh clone, the source distribution and the wheel into fresh virtual environments
+# without an index, gives the README's clamp, is a Python record, raises what check() finds,
+# has its version, and calculates what each formula of doc/help.md says.
 # Usage: check_release.sh SOURCE_DIR
 set -eu
 source=$(cd "$1" && pwd)
@@ -23,14 +25,17 @@ deb=zorpi_${version}_amd64.deb
 dev=libzorpi-calc-dev_${version}_amd64.deb
 tarball=zorpi-$version-x86_64-linux
 wheel=zorpi-$version-cp311-cp311-linux_x86_64.whl
+sdist=zorpi-$version.tar.gz
 cd "$work/dist"
 for file in "$deb" "$dev" "$tarball.tar.gz" "zorpi-$version-win64.zip" "zorpi-$version.html" \
-            "$wheel" SHA256SUMS; do
+            "$wheel" "$sdist" SHA256SUMS; do
   [ -f "$file" ] || fail "not made: $file"
 done
-[ "$(ls | wc -l)" -eq 7 ] || fail "more than the seven files: $(ls)"
+[ "$(ls | wc -l)" -eq 8 ] || fail "more than the eight files: $(ls)"
 sha256sum --quiet -c SHA256SUMS || fail "checksums do not match"
-[ "$(wc -l < SHA256SUMS)" -eq 6 ] || fail "SHA256SUMS does not cover the six files"
+[ "$(wc -l < SHA256SUMS)" -eq 7 ] || fail "SHA256SUMS does not cover the seven files"
+unzip -p "$wheel" "zorpi-$version.dist-info/WHEEL" | grep -q '^Generator: bdist_wheel' ||
+  fail "the wheel is not made the standard way"
 
 # lintian's errors (E) and warnings (W), and any hardening tag, whatever its level.
 lintian --pedantic --display-info "$deb" "$dev" > "$work/lintian.log" 2>&1 || true
@@ -93,13 +98,23 @@ else
   echo "not root: the -dev package is not installed and tried"
 fi
 
-# The wheel in a fresh virtual environment of Debian's Python, with no index to ask.
-/usr/bin/python3 -m venv "$work/venv"
-"$work/venv/bin/pip" install --quiet --no-index "$wheel" || fail "the wheel does not install"
-(cd "$work" && "$work/venv/bin/python" "$source/tests/python/check_module.py" "$version") ||
-  fail "the wheel's module"
-(cd "$work" && "$work/venv/bin/python" "$source/tests/python/check_formulas.py") ||
+# The Python module in fresh virtual environments of Debian's Python, with its setuptools and
+# pybind11 and no index to ask: from a fresh clone, the source distribution and the wheel.
+python_module() {  # python_module NAME WHAT
+  /usr/bin/python3 -m venv --system-site-packages "$work/venv-$1"
+  "$work/venv-$1/bin/pip" install --quiet --no-build-isolation --no-index "$2" > "$work/pip.log" 2>&1 ||
+    { cat "$work/pip.log"; fail "$1: the module does not install"; }
+  (cd "$work" && "$work/venv-$1/bin/python" "$source/tests/python/check_module.py" "$version") ||
+    fail "$1: the module"
+}
+git clone --quiet "$source" "$work/clone"
+python_module clone "$work/clone"
+python_module sdist "$work/dist/$sdist"
+python_module wheel "$work/dist/$wheel"
+(cd "$work" && "$work/venv-wheel/bin/python" "$source/tests/python/check_formulas.py") ||
   fail "the formulas of doc/help.md are not what the module calculates"
+(cd "$work" && "$work/venv-wheel/bin/python" -m doctest "$source/doc/library.md") ||
+  fail "the Python example of doc/library.md"
 
 (cd "$work" && cmake -E tar xf "$work/dist/zorpi-$version-win64.zip")
 windows=$work/zorpi-$version-win64
@@ -107,6 +122,6 @@ wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 taper env WINEDEBUG=-all "$wine" "$windows/zorpi.exe"
 node "$source/tests/web/check_page.js" "zorpi-$version.html" - - "$transcripts" \
   "$(command -v chromium)" > "$work/page.log" 2>&1 || { cat "$work/page.log"; fail "the page"; }
-echo "release $version: seven files, checksums good, lintian clean, each form runs the taper" \
-  "example, the library's programs build from the tarball and the -dev package, the wheel" \
-  "installs and calculates"
+echo "release $version: eight files, checksums good, lintian clean, each form runs the taper" \
+  "example, the library's programs build from the tarball and the -dev package, the Python" \
+  "module installs from a clone, the source distribution and the wheel, and calculates"
