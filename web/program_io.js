@@ -8,10 +8,11 @@
 // "menu", "formfit", "page", "info" or "number"), the number text it holds unread and, for a
 // number, the question its prompt asks ("D [mm]="), and resolve with {bytes, arrival}
 // (arrival: "typed", "paste", "restOfPaste", "replayed" or "begun"); its screen text comes to
-// `Module.zorpiWrite(bytes, echo)`, `echo` telling the echo of typing from what it wrote. It hands back what each read gave the
-// program (`Module.zorpiHandOut(bytes)`), and, when q ended the run, how many bytes of the
-// last of those followed the q (`Module.zorpiQuit(untaken)`); what it knows comes as facts
-// {kind, field, symbol, value, unit} to `Module.zorpiFact`. `createZorpi` makes the program's
+// `Module.zorpiWrite(bytes, echo)`, `echo` telling the echo of typing from what it wrote. It
+// hands back what each read gave the program (`Module.zorpiHandOut(bytes)`), and, when q
+// ended the run, how many bytes of the last of those followed the q
+// (`Module.zorpiQuit(untaken)`); what it knows comes as facts {kind, field, symbol, value,
+// unit} to `Module.zorpiFact`. `createZorpi` makes the program's
 // instance; the name is given by -sEXPORT_NAME in cmake/web.cmake. The page's UI
 // (web/page.js) makes a ZorpiRun per run; web/record.js replays a run's results.
 'use strict';
@@ -91,9 +92,8 @@ class ZorpiRun {
    * `echo` telling the echo of typing from what the program wrote; `onRead(kind, unread,
    * lineGoesOn, question)` hears whenever the program begins to wait, what for, the number
    * text it holds unread, whether a line being typed goes on, and the question a number read
-   * answers; `onFact(fact)`
-   * hears each fact the program states; `onComma()` hears when a comma typed in a number was
-   * taken as a decimal point; they may be given later, with `connect`. With `replay` (a
+   * answers; `onFact(fact)` hears each fact the program states; `onComma()` hears when a comma
+   * typed in a number was taken as a decimal point; they may be given later, with `connect`. With `replay` (a
    * ZorpiHandOuts of an earlier run), the run is handed those results first, quietly, and goes
    * on from where they leave it, its number line begun with `begun`.
    */
@@ -132,15 +132,25 @@ class ZorpiRun {
     const quiet = () => {};
     this.module = {
       zorpiRead: (capacity, kind, unread, question) => this.read(capacity, kind, unread, question),
-      zorpiWrite: this.replay === null ? (bytes, echo) => this.write(bytes, echo) : quiet,
+      zorpiWrite: quiet,
       zorpiHandOut: (bytes) => this.handOuts.add(bytes),
       zorpiQuit: (untaken) => {
         this.quitUntaken = untaken;
       },
-      zorpiFact: this.replay === null ? (fact) => this.onFact(fact) : quiet,
+      zorpiFact: quiet,
     };
+    if (this.replay === null) {
+      this.showFromNowOn();
+    }
     this.loading = createZorpi(this.module);
     return this.loading;
+  }
+
+  // The program's screen text and facts reach the page from now on; while results are
+  // replayed they go nowhere.
+  showFromNowOn() {
+    this.module.zorpiWrite = (bytes, echo) => this.write(bytes, echo);
+    this.module.zorpiFact = (fact) => this.onFact(fact);
   }
 
   /** Runs the program in a fresh instance to its end; resolves with its exit status. */
@@ -183,8 +193,7 @@ class ZorpiRun {
         return this.replay.answer();
       }
       this.replay = null;
-      this.module.zorpiWrite = (bytes, echo) => this.write(bytes, echo);
-      this.module.zorpiFact = (fact) => this.onFact(fact);
+      this.showFromNowOn();
     }
     if (this.begun !== '' && kind === 'number') {
       const begun = ZorpiRun.encoder.encode(this.begun);

@@ -10,10 +10,9 @@
 // later run can be handed the same; zorpiQuit learns how much of the last one followed the q
 // that ended the run; the screens' values, the line being typed and the rest go to zorpiFact.
 // zorpiRead(capacity, kind, unread, question) resolves with the next bytes and how they
-// arrived: typed
-// or pasted (through the line discipline), replayed (a result of an earlier run, handed to
-// the program as it is; none at a number read is the end of the typed input), or begun (the
-// line an earlier run was typing). A read waits through Asyncify.
+// arrived: typed or pasted (through the line discipline), replayed (a result of an earlier
+// run, handed to the program as it is; none at a number read is the end of the typed input),
+// or begun (the line an earlier run was typing). A read waits through Asyncify.
 
 #include <emscripten.h>
 
@@ -98,6 +97,12 @@ int sizeOf(std::string_view text) {
   return static_cast<int>(text.size());
 }
 
+void sendFact(const Fact& fact) {
+  pageFact(nameOf(fact.kind).data(), fact.field.data(), sizeOf(fact.field), fact.symbol.data(),
+           sizeOf(fact.symbol), fact.value.data(), sizeOf(fact.value), fact.unit.data(),
+           sizeOf(fact.unit));
+}
+
 void writeToPage(const char* data, std::size_t size, bool echo) {
   if (size > 0) {
     gDiscipline.noteOutput(std::string_view(data, size));
@@ -113,16 +118,13 @@ void showEcho() {
 // States the line being typed as a fact of `kind`: LineBegins before anything of it is shown,
 // Line as it stands after each change.
 void stateLine(FactKind kind) {
-  const std::string_view name = nameOf(kind);
-  const std::string_view line = gDiscipline.editing();
-  pageFact(name.data(), "", 0, "", 0, line.data(), sizeOf(line), "", 0);
+  sendFact({kind, {}, {}, gDiscipline.editing(), {}});
 }
 
 // Waits for the page's next bytes for a read of `kind` (answering `question`, for a number):
-// typing goes to the line discipline,
-// which echoes it, and a typed Ctrl-C ends the run here; the line an earlier run was typing is
-// begun; a replayed result waits in gReplayed, and what the discipline held is dropped. False
-// once the page has closed the keyboard.
+// typing goes to the line discipline, which echoes it, and a typed Ctrl-C ends the run here;
+// the line an earlier run was typing is begun; a replayed result waits in gReplayed, and what
+// the discipline held is dropped. False once the page has closed the keyboard.
 bool receiveFromPage(ReadKind kind, std::string_view unread, std::string_view question) {
   static char given[kPageBytes];
   char name[kNameBytes] = "";
@@ -248,9 +250,7 @@ bool FdOutputSink::wantsFacts() const {
 }
 
 void FdOutputSink::noteFact(const Fact& fact) {
-  pageFact(nameOf(fact.kind).data(), fact.field.data(), sizeOf(fact.field), fact.symbol.data(),
-           sizeOf(fact.symbol), fact.value.data(), sizeOf(fact.value), fact.unit.data(),
-           sizeOf(fact.unit));
+  sendFact(fact);
 }
 
 }  // namespace zorpi
